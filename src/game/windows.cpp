@@ -1,0 +1,46 @@
+#include "game/windows.h"
+
+#include "platform/errorbox.h"
+
+#include <QDialog>
+#include <memory>
+
+// Each window's header is included here as it joins the game.
+
+namespace zk {
+namespace {
+OpenModalHook g_hook;
+
+// Makes a new instance of a window; nullptr for one the game does not have yet.
+QDialog* CreateForm(FormId id, QWidget* owner)
+{
+    (void)owner;
+    switch (id) {
+    default: return nullptr;
+    }
+}
+}  // namespace
+
+void SetOpenModalHook(OpenModalHook hook) { g_hook = std::move(hook); }
+
+int OpenModal(FormId id)
+{
+    if (g_hook && g_hook(id))
+        return 0;
+    std::unique_ptr<QDialog> form(CreateForm(id, nullptr));
+    if (!form)
+        return 0;
+    return form->exec();
+}
+
+void CreateStartupInstances(QWidget* owner)
+{
+    for (int n = static_cast<int>(FormId::Splash); n <= static_cast<int>(FormId::Authors); ++n) {
+        // The splash is the main window's own business; it is never made twice.
+        if (n == static_cast<int>(FormId::Splash))
+            continue;
+        Guarded([&] { (void)CreateForm(static_cast<FormId>(n), owner); });
+    }
+}
+
+}  // namespace zk

@@ -1,0 +1,78 @@
+#pragma once
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class QMovie;
+
+// The picture control of every window: shows a still picture or a looping GIF
+// animation, loaded from a game data file ("Graph\otvet.gif", JPEG via libjpeg)
+// or from the pictures stored in the window designs (":/img/...", set in the .ui).
+class TImage : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString picture READ picture WRITE setPicture)
+    Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
+    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
+    Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
+    Q_PROPERTY(bool center READ center WRITE setCenter)
+
+public:
+    explicit TImage(QWidget* parent = nullptr);
+    ~TImage() override;
+
+    // Loads a data file by the game's name for it; the extension chooses the decoder.
+    // Throws zk::PictureError: "Cannot open file <name>" for a missing file, the
+    // decoder's own message for a damaged one. The old picture stays on failure.
+    void LoadFromFile(const QString& gameName);
+    // The game name of the last file loaded (empty for a design picture).
+    QString fileName() const { return fileName_; }
+
+    // A design picture from the resources (":/img/main_ladder.png"); SVG is rendered at the control's size.
+    QString picture() const { return picture_; }
+    void setPicture(const QString& resource);
+
+    bool stretch() const { return stretch_; }
+    void setStretch(bool on);
+    bool autoSize() const { return autoSize_; }
+    void setAutoSize(bool on);
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool on);
+    bool center() const { return center_; }
+    void setCenter(bool on);
+
+    bool isAnimated() const;
+    // Frame delays in milliseconds of the animation loaded (empty for a still picture).
+    QList<int> frameDelays() const { return delays_; }
+    // The natural size of the picture (0 x 0 when empty).
+    QSize pictureSize() const;
+    // The current frame as drawn, for tests and screenshots.
+    QImage currentImage() const;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void showStill(const QImage& image);
+    void showMovie(const QString& path);
+    void clearPicture();
+    void applyAutoSize();
+
+    QString fileName_;
+    QString picture_;
+    bool stretch_ = false;
+    bool autoSize_ = false;
+    bool transparent_ = false;
+    bool center_ = false;
+    bool pressed_ = false;
+    QImage still_;
+    QString svgPath_;
+    std::unique_ptr<QMovie> movie_;
+    QList<int> delays_;
+};

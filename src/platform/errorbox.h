@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+#include <exception>
+#include <functional>
+
+namespace zk {
+
+// The application's error box: title "Зориклад!", stop icon, OK.
+// A full stop is added when the text's last character sorts after ".".
+QString ErrorBoxText(const QString& text);
+void ShowErrorBox(const QString& text);
+
+// Tests answer the box in advance: the recorder gets the final text instead of a window.
+using ErrorRecorder = std::function<void(const QString&)>;
+void SetErrorRecorder(ErrorRecorder recorder);  // empty restores the real box
+
+// Text of whatever was thrown, as the box shows it (before the full-stop rule).
+QString ExceptionText(const std::exception_ptr& error);
+
+// Every event handler body runs inside this guard: an error ends the handler there,
+// is shown in the error box, and the program goes on. Returns false after an error.
+template <class F>
+bool Guarded(F&& body)
+{
+    try {
+        body();
+        return true;
+    } catch (...) {
+        ShowErrorBox(ExceptionText(std::current_exception()));
+        return false;
+    }
+}
+
+}  // namespace zk

@@ -1,0 +1,83 @@
+#include "support/testsupport.h"
+
+#include "platform/cp1251.h"
+#include "platform/errorbox.h"
+#include "platform/random.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace zktest {
+
+GameFolder::GameFolder()
+{
+    oldCwd_ = QDir::currentPath();
+    QDir::setCurrent(dir_.path());
+}
+
+GameFolder::~GameFolder() { QDir::setCurrent(oldCwd_); }
+
+void GameFolder::write(const QString& relative, const QByteArray& bytes) const
+{
+    const QString full = dir_.filePath(relative);
+    QDir().mkpath(QFileInfo(full).path());
+    QFile f(full);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(full));
+}
+
+static void copyTree(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString src = it.next();
+        const QString dst = to + src.mid(from.size());
+        QDir().mkpath(QFileInfo(dst).path());
+        QFile::copy(src, dst);
+    }
+}
+
+void GameFolder::copyShippedMedia(bool sounds) const
+{
+    copyTree(SourceDir() + QStringLiteral("/data/Graph"), dir_.filePath(QStringLiteral("Graph")));
+    if (sounds)
+        copyTree(SourceDir() + QStringLiteral("/data/music"), dir_.filePath(QStringLiteral("music")));
+}
+
+zk::QuestionRecord MakeQuestion(const QString& text, const QStringList& answers, char correct)
+{
+    zk::QuestionRecord r;
+    r.Text.Assign(zk::ToCp1251(text));
+    for (int i = 0; i < 4 && i < answers.size(); ++i)
+        r.Answer(i).Assign(zk::ToCp1251(answers.at(i)));
+    r.Correct = correct;
+    return r;
+}
+
+QByteArray RecordBytes(const zk::QuestionRecord& record)
+{
+    return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+ErrorLog::ErrorLog()
+{
+    zk::SetErrorRecorder([this](const QString& text) { texts << text; });
+}
+
+ErrorLog::~ErrorLog() { zk::SetErrorRecorder({}); }
+
+void FixClock(std::uint32_t ms)
+{
+    zk::SetTimeOfDaySource([ms] { return ms; });
+}
+
+void RestoreClock() { zk::SetTimeOfDaySource({}); }
+
+QString SourceDir()
+{
+    const QByteArray env = qgetenv("ZK_SOURCE_DIR");
+    return env.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(env);
+}
+
+}  // namespace zktest
