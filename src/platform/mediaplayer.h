@@ -1,0 +1,45 @@
+#pragma once
+#include <QString>
+
+struct Mix_Chunk;
+
+namespace zk {
+
+// The one player of the game's sound cues: one channel, a new cue cuts the old one off,
+// playback runs on its own. The audio device is opened only when the first cue plays,
+// so a game with sound switched off never touches it.
+class MediaPlayer {
+public:
+    MediaPlayer() = default;
+    ~MediaPlayer();
+    MediaPlayer(const MediaPlayer&) = delete;
+    MediaPlayer& operator=(const MediaPlayer&) = delete;
+
+    // Closes the open cue (silencing it), opens the file and starts it without waiting.
+    // Throws MediaError with SDL's or the mixer's own words when the cue cannot be opened.
+    void Play(const QString& gameName);
+    // Stops the cue, leaving it open; "No MCI device open" when none is open.
+    void Stop();
+    void Close();
+
+    bool isOpen() const { return chunk_ != nullptr; }
+    bool isPlaying() const;
+    QString fileName() const { return fileName_; }
+    // How many times the device was opened and cues were started (tests).
+    int deviceOpens() const { return deviceOpens_; }
+    int plays() const { return plays_; }
+
+private:
+    void openDevice();
+
+    Mix_Chunk* chunk_ = nullptr;
+    bool deviceOpen_ = false;
+    QString fileName_;
+    int deviceOpens_ = 0;
+    int plays_ = 0;
+};
+
+// The game's player (owned for the whole run).
+MediaPlayer& Player();
+
+}  // namespace zk
