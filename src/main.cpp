@@ -1,10 +1,20 @@
-#include <QApplication>
+#include "game/unit1.h"
+#include "game/windows.h"
 #include "platform/fonts.h"
+
+#include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Зориклад!"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Зориклад!"));
     zk::InstallFontSubstitutions();
-    return 0;
+
+    // The main window first: its creation shows the splash and reads the settings;
+    // then one instance of every other window, whose creation handlers run once.
+    TForm1 mainForm;
+    zk::CreateStartupInstances(&mainForm);
+    mainForm.showMaximized();
+    return QApplication::exec();
 }

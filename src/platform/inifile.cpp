@@ -10,6 +10,10 @@
 #include <algorithm>
 // The file holds ANSI bytes; no Unicode conversion inside SimpleIni.
 #define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION  // the templates are instantiated here, in this one file
+// Debian's header keeps the template bodies behind this switch (its own library is built
+// for ICU conversion, which we do not use), so this file compiles them in.
+#define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
 namespace zk {
@@ -25,11 +29,16 @@ bool loadIni(const QString& path, CSimpleIniA& ini)
     return ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size())) >= 0;
 }
 
+// Written the way the system's own profile functions write it: "key=value", no blanks.
+struct ProfileIni : CSimpleIniA {
+    ProfileIni() : CSimpleIniA(false, false, false) { SetSpaces(false); }
+};
+
 }  // namespace
 
 QString IniFile::ReadString(const QString& section, const QString& key, const QString& def) const
 {
-    CSimpleIniA ini(false, false, false);
+    ProfileIni ini;
     if (!loadIni(path_, ini))
         return def;
     const QByteArray s = ToCp1251(section);
@@ -42,20 +51,28 @@ QString IniFile::ReadString(const QString& section, const QString& key, const QS
 
 void IniFile::WriteString(const QString& section, const QString& key, const QString& value) const
 {
-    CSimpleIniA ini(false, false, false);
-    loadIni(path_, ini);  // a missing or unreadable file starts empty
+    const auto fail = [this] { throw IniWriteError(QStringLiteral("Unable to write to %1").arg(path_)); };
+    ProfileIni ini;
+    // A missing file starts empty; one that exists but cannot be read must not be
+    // replaced by a file holding the one key, which would lose the rest of it.
+    if (!loadIni(path_, ini) && QFileInfo::exists(path_))
+        fail();
     const QByteArray s = ToCp1251(section);
     const QByteArray k = ToCp1251(key);
     const QByteArray v = ToCp1251(value);
     ini.SetValue(s.constData(), k.constData(), v.constData());
     std::string data;
-    const auto fail = [this] { throw IniWriteError(QStringLiteral("Unable to write to %1").arg(path_)); };
     if (ini.Save(data) < 0)
         fail();
     QSaveFile out(path_);
     if (!out.open(QIODevice::WriteOnly))
         fail();
-    if (out.write(data.data(), static_cast<qint64>(data.size())) != static_cast<qint64>(data.size()))
+    const auto size = static_cast<qint64>(data.size());
+    if (out.write(data.data(), size) != size)
+        fail();
+    // commit() lets a short write through (a full disk, a file size limit) and would
+    // put a cut-off file in place of the good one, so the bytes are checked first.
+    if (!out.flush() || out.size() != size)
         fail();
     if (!out.commit())
         fail();
@@ -99,4 +116,18 @@ QString IniPathForProgram(const QString& programPath)
     return programPath.left(programPath.size() - suffix.size()) + QStringLiteral("ini");
 }
 
+}  // namespace zk
+
+#include <QCoreApplication>
+
+namespace zk {
+namespace {
+QString g_programPath;
+IniFile g_settings{QString()};
+}  // namespace
+
+QString ProgramPath() { return g_programPath.isEmpty() ? QCoreApplication::applicationFilePath() : g_programPath; }
+void SetProgramPath(const QString& path) { g_programPath = path; }
+IniFile& Settings() { return g_settings; }
+void SetSettingsPath(const QString& iniPath) { g_settings = IniFile(iniPath); }
 }  // namespace zk

@@ -32,3 +32,13 @@ int IniTextToInt(const QString& text, int def);
 QString IniPathForProgram(const QString& programPath);
 
 }  // namespace zk
+
+namespace zk {
+// The program's own full path (tests may put a program elsewhere to move its ini file).
+QString ProgramPath();
+void SetProgramPath(const QString& path);  // empty restores the real one
+
+// The settings object of the run: created by the main window at start-up.
+IniFile& Settings();
+void SetSettingsPath(const QString& iniPath);
+}  // namespace zk

@@ -1,0 +1,459 @@
+#include "game/unit1.h"
+
+#include "game/cues.h"
+#include "game/gamestate.h"
+#include "game/question.h"
+#include "game/windows.h"
+#include "pictures/TImage.h"
+#include "platform/design.h"
+#include "platform/errorbox.h"
+#include "platform/inifile.h"
+#include "platform/random.h"
+#include "ui_unit1.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTimer>
+
+using namespace zk;
+
+namespace zk {
+namespace {
+TForm1* g_mainForm = nullptr;
+}
+
+TForm1* MainForm() { return g_mainForm; }
+
+const char* const kHostWelcome =
+    "   Для того, чтобы начать игру \n"
+    "нажмите  клавишу  F2  или \n"
+    "выберите  в  меню  \"Файл\"\n"
+    "пункт \"Новая игра\" . Если вы \n"
+    "хотите побольше узнать о \n"
+    "правилах игры, то воспользуйтесь \n"
+    "помощью. \n"
+    "       Желаю удачи!";
+
+const char* const kHostGameStarts =
+    "   Молодец! Вы прошли отборочный тур. Теперь наступает основная часть игры. Вам будет задан вопрос "
+    "и предложено 4 варианта ответа на него. Выберите тот, который считаете наиболее одходящим. Не "
+    "забывайте о том, что у вас в ряспоряжении имеется 3 подсказки.";
+
+QString HostComment(int winnings, int levelNow)
+{
+    switch (winnings) {
+    case 100:
+        return QStringLiteral("   Великолепно! Вы сумели ответить на первый вопрос. Это очень хорошее начало. Если "
+                              "будете продолжать в том же духе то совсем скоро доберётесь до миллиона. А теперь "
+                              "второй вопрос.");
+    case 200:
+    case 300:
+    case 2000:
+    case 4000:
+    case 8000:
+    case 64000:
+    case 125000:
+    case 250000:
+        return QStringLiteral("   Замечательно! Вы ответили на вопрос номер %1. Теперь попробуйте ответить на "
+                              "следующий вопрос.")
+            .arg(levelNow - 1);
+    case 500:
+        return QStringLiteral("   Внимание! Вы подошли к первой несгораемой сумме. Будьте очень внимательны и "
+                              "хорошо подумайте, прежде чем отвечать на вопрос. Если вы не уверены в своём ответе, "
+                              "то воспользуйтесь подсказками.");
+    case 1000:
+        return QStringLiteral("   Поздравляю вас! Вам удалось получить первую несгораемую сумму - 1000 рублей. "
+                              "Теперь эти деньги точно ваши. А сейчас постарайтесь сосредоточиться, потому что "
+                              "вопросы будут посложнее.");
+    case 16000:
+        return QStringLiteral("   Внимание! Вы подошли ко второй несгораемой сумме. Будьте очень внимательны и "
+                              "хорошо подумайте, прежде чем отвечать на вопрос. Если вы не уверены в своём ответе, "
+                              "то воспользуйтесь подсказками.");
+    case 32000:
+        return QStringLiteral("   Поздравляю вас! Вам удалось получить вторую несгораемую сумму - 32 000 рублей. "
+                              "Это очень хороший результат. А сейчас постарайтесь сосредоточиться, потому что "
+                              "вопросы будут очень сложными.");
+    case 500000:
+        return QStringLiteral("   Внимание! Вы подошли миллиону. Вы показали великолепный результат. Ещё "
+                              "практически никому не удавалось дойти до этого вопроса. Не спешите, подумайте очень "
+                              "хорошо, и если вы правильно ответите на этот вопрос, то станите МИЛЛИОНЕРОМ.");
+    default: return {};
+    }
+}
+}  // namespace zk
+
+namespace {
+const QColor kGreen(0, 255, 0);
+const QColor kRed(255, 0, 0);
+int letterIndex(char letter) { return letter >= 'a' && letter <= 'd' ? letter - 'a' : -1; }
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::TForm1), Timer1(new QTimer(this))
+{
+    g_mainForm = this;
+    ui->setupUi(this);
+    ApplyDesign(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    ui->Memo_Vopros->document()->setDocumentMargin(2);
+    ui->Memo1->document()->setDocumentMargin(2);
+    SetMemoText(ui->Memo1, QString::fromUtf8(kHostWelcome));
+    ui->Memo1->setAlignment(Qt::AlignLeft);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connectHandlers();
+    Guarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1()
+{
+    if (g_mainForm == this)
+        g_mainForm = nullptr;
+    delete ui;
+}
+
+void TForm1::connectHandlers()
+{
+    const std::array<TImage*, 4> plates{ui->OtvetA, ui->OtvetB, ui->OtvetC, ui->OtvetD};
+    for (int i = 0; i < 4; ++i) {
+        const char letter = static_cast<char>('a' + i);
+        connect(plates[i], &TImage::clicked, this, [this, letter] { Guarded([&] { AnswerClick(letter); }); });
+    }
+    connect(ui->Podsk_5050, &TImage::clicked, this, [this] { Guarded([&] { Podsk_5050Click(); }); });
+    connect(ui->Podsk_zal, &TImage::clicked, this, [this] { Guarded([&] { Podsk_zalClick(); }); });
+    connect(ui->Podsk_friend, &TImage::clicked, this, [this] { Guarded([&] { Podsk_friendClick(); }); });
+    connect(ui->Button1, &QAbstractButton::clicked, this, [this] { Guarded([&] { Button1Click(); }); });
+    connect(Timer1, &QTimer::timeout, this, [this] { Guarded([&] { Timer1Timer(); }); });
+
+    connect(ui->N4, &QAction::triggered, this, [] { Guarded([] { OpenModal(FormId::Qualifying); }); });
+    connect(ui->N7, &QAction::triggered, this, [] { Guarded([] { OpenModal(FormId::TopTen); }); });
+    connect(ui->N2, &QAction::triggered, this, [this] { close(); });
+    connect(ui->N6, &QAction::triggered, this, [] { Guarded([] { OpenModal(FormId::Settings); }); });
+    connect(ui->N10, &QAction::triggered, this, [] { Guarded([] { OpenModal(FormId::Rules); }); });
+    connect(ui->N9, &QAction::triggered, this, [] { Guarded([] { OpenModal(FormId::Authors); }); });
+    connect(ui->N11, &QAction::triggered, this, [] { Guarded([] { OpenModal(FormId::About); }); });
+
+    // Mouse movement for the hint line, clicks on the answer labels, the focus sink.
+    const QList<QWidget*> watched{ui->Podsk_5050, ui->Podsk_zal, ui->Podsk_friend, ui->Label1, ui->Memo_Vopros,
+                                  ui->Memo_Vopros->viewport(), ui->Image4, ui->Memo1, ui->Memo1->viewport(),
+                                  ui->Image3, ui->OtvetA, ui->OtvetB, ui->OtvetC, ui->OtvetD, ui->BukvaA,
+                                  ui->BukvaC, ui->Image1, ui->Image2, ui->Image_Money, ui->Strela, ui->LabelA,
+                                  ui->LabelB, ui->LabelC, ui->LabelD};
+    for (QWidget* w : watched) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
+}
+
+void TForm1::FormCreate()
+{
+    auto& g = Game();
+    OpenModal(FormId::Splash);
+    // Pop-up hints are always on in this toolkit.
+    AnswerImages = {ui->OtvetA, ui->OtvetB, ui->OtvetC, ui->OtvetD};
+    AnswerLabels = {ui->LabelA, ui->LabelB, ui->LabelC, ui->LabelD};
+    g.AudienceUsed = g.FriendUsed = g.FiftyUsed = 1;
+    setLifelineCursors(Qt::ArrowCursor);
+    ui->Button1->setEnabled(false);
+    for (QLabel* l : AnswerLabels)
+        SetBackColor(l, Qt::black);
+    for (TImage* im : AnswerImages)
+        im->setEnabled(false);
+    for (QLabel* l : AnswerLabels)
+        l->setEnabled(false);
+    SetTextColor(ui->Label1, kAmber);
+    g.Winnings = 0;
+    g.GuaranteedSum = 0;
+    SetSettingsPath(IniPathForProgram(ProgramPath()));
+    g.SoundOn = Settings().ReadBool(QStringLiteral("music"), QStringLiteral("maysound"), true) ? 1 : 0;
+    g.AdsOn = Settings().ReadBool(QStringLiteral("reklama"), QStringLiteral("mayreklama"), true) ? 1 : 0;
+    g.AnswerAllowed = 1;
+    g.CurrentLevel = 0;
+    Randomize();
+    const std::uint32_t b = Random(2);
+    PlayCuePath(b == 0 ? QStringLiteral("music\\hello1.wav") : QStringLiteral("music\\hello2.wav"));
+}
+
+void TForm1::setLifelineCursors(Qt::CursorShape shape)
+{
+    for (QWidget* w : {static_cast<QWidget*>(ui->Podsk_5050), static_cast<QWidget*>(ui->Podsk_zal),
+                       static_cast<QWidget*>(ui->Podsk_friend)})
+        w->setCursor(shape);
+}
+
+void TForm1::loadPicture(TImage* image, const QString& gameName)
+{
+    // A picture that cannot be shown is reported; the game goes on without it.
+    Guarded([&] { image->LoadFromFile(gameName); });
+}
+
+void TForm1::SetMemoText(QTextEdit* memo, const QString& text)
+{
+    const Qt::Alignment align = memo->alignment();
+    memo->setPlainText(text);
+    QTextCursor cursor(memo->document());
+    cursor.select(QTextCursor::Document);
+    QTextBlockFormat format;
+    format.setAlignment(align);
+    cursor.mergeBlockFormat(format);
+}
+
+void TForm1::StartMainGame()
+{
+    auto& g = Game();
+    ui->Strela->move(ui->Strela->x(), ArrowTopForLevel(1));
+    g.AudienceUsed = g.FriendUsed = g.FiftyUsed = 0;
+    g.FiftyOnQuestion = 0;
+    setLifelineCursors(Qt::PointingHandCursor);
+    g.Winnings = 0;
+    g.GuaranteedSum = 0;
+    ui->Button1->setEnabled(true);
+    ui->Button1->setFocus();
+    loadPicture(ui->Podsk_zal, QStringLiteral("Graph\\podsk_zal.gif"));
+    loadPicture(ui->Podsk_friend, QStringLiteral("Graph\\podsk_friend.gif"));
+    loadPicture(ui->Podsk_5050, QStringLiteral("Graph\\podsk_5050.gif"));
+    for (QLabel* l : AnswerLabels)
+        SetBackColor(l, Qt::black);
+    for (TImage* im : AnswerImages)
+        loadPicture(im, QStringLiteral("Graph\\otvet.gif"));
+    for (TImage* im : AnswerImages)
+        im->setEnabled(true);
+    for (QLabel* l : AnswerLabels)
+        l->setEnabled(true);
+    g.CurrentQuestion = LoadRandomQuestion(LevelFileName(1));
+    putQuestionTexts();
+    SetMemoText(ui->Memo1, QString::fromUtf8(kHostGameStarts));
+    g.CurrentLevel = 1;
+    g.RevealStep = 0;
+    g.AnswerAllowed = 1;
+}
+
+void TForm1::putQuestionTexts()
+{
+    const auto& q = Game().CurrentQuestion;
+    SetMemoText(ui->Memo_Vopros, q.Text.ToString());
+    for (int i = 0; i < 4; ++i)
+        AnswerLabels[i]->setText(q.Answer(i).ToString());
+    ui->hacker->setText(QString(QLatin1Char(q.Correct)));
+}
+
+void TForm1::EndGameReset()
+{
+    auto& g = Game();
+    g.AudienceUsed = g.FriendUsed = g.FiftyUsed = 1;
+    setLifelineCursors(Qt::ArrowCursor);
+    ui->Strela->move(ui->Strela->x(), ArrowTopForLevel(1));
+    ui->Button1->setEnabled(false);
+    for (QLabel* l : AnswerLabels) {
+        SetBackColor(l, Qt::black);
+        l->setText(QString());
+    }
+    ui->Memo_Vopros->clear();
+    for (TImage* im : AnswerImages)
+        loadPicture(im, QStringLiteral("Graph\\otvet.gif"));
+    for (TImage* im : AnswerImages)
+        im->setEnabled(false);
+    for (QLabel* l : AnswerLabels)
+        l->setEnabled(false);
+    loadPicture(ui->Podsk_5050, QStringLiteral("Graph\\podsk_5050.gif"));
+    loadPicture(ui->Podsk_friend, QStringLiteral("Graph\\podsk_friend.gif"));
+    loadPicture(ui->Podsk_zal, QStringLiteral("Graph\\podsk_zal.gif"));
+    g.Winnings = 0;
+}
+
+void TForm1::AnswerClick(char letter)
+{
+    if (Game().AnswerAllowed == 0)
+        return;
+    Game().ChosenAnswer = letter;
+    SelectAnswer(letter);
+    Timer1->start();
+}
+
+void TForm1::SelectAnswer(char letter)
+{
+    Game().AnswerAllowed = 0;
+    const int i = letterIndex(letter);
+    if (i >= 0) {
+        SetBackColor(AnswerLabels[i], kAmber);
+        loadPicture(AnswerImages[i], QStringLiteral("Graph\\otvetchoice.gif"));
+    }
+    Timer1->setInterval(1500);
+}
+
+void TForm1::HighlightChosen(const QColor& color, const QString& picture)
+{
+    const int i = letterIndex(Game().ChosenAnswer);
+    if (i < 0)
+        return;
+    SetBackColor(AnswerLabels[i], color);
+    loadPicture(AnswerImages[i], QStringLiteral("Graph\\") + picture);
+}
+
+void TForm1::Timer1Timer()
+{
+    auto& g = Game();
+    const bool right = g.ChosenIsRight();
+    if (g.RevealStep <= 1) {
+        g.RevealStep = static_cast<std::uint8_t>(g.RevealStep + 1);
+        Timer1->setInterval(2000);
+        // A cue that cannot play is reported; the reveal goes on.
+        if (right) {
+            if (g.RevealStep == 1)
+                Guarded([] { PlayCue(QStringLiteral("bell.wav")); });
+            HighlightChosen(kGreen, QStringLiteral("OtvetYes.gif"));
+        } else {
+            if (g.RevealStep == 1)
+                Guarded([] { PlayCue(QStringLiteral("bad.wav")); });
+            HighlightChosen(kRed, QStringLiteral("OtvetNo.gif"));
+            const int c = letterIndex(g.CurrentQuestion.Correct);
+            if (c >= 0) {
+                SetBackColor(AnswerLabels[c], kGreen);
+                loadPicture(AnswerImages[c], QStringLiteral("Graph\\OtvetYes.gif"));
+            }
+        }
+    }
+    if (g.RevealStep != 2)
+        return;
+    Timer1->stop();
+    if (!right) {
+        RecordWrongAnswer(g);
+        OpenModal(FormId::Winnings);
+        return;
+    }
+    if (RecordCorrectAnswer(g))
+        ui->Strela->move(ui->Strela->x(), ui->Strela->y() - 24);
+    if (g.CurrentLevel > 15) {
+        OpenModal(FormId::Millionaire);
+        return;
+    }
+    QuestionRecord next;
+    const bool loaded = Guarded([&] { next = LoadRandomQuestion(LevelFileName(g.CurrentLevel)); });
+    if (!loaded) {
+        // Without its next question the game cannot go on: end it with what was just won
+        // rather than leave the answers locked.
+        OpenModal(FormId::Winnings);
+        return;
+    }
+    g.CurrentQuestion = next;
+    ShowNextQuestion();
+    g.AnswerAllowed = 1;
+}
+
+void TForm1::ShowNextQuestion()
+{
+    auto& g = Game();
+    Randomize();
+    const std::uint32_t c = Random(6);
+    Guarded([c] { PlayCue(QStringLiteral("good%1.wav").arg(c)); });
+    SetMemoText(ui->Memo_Vopros, g.CurrentQuestion.Text.ToString());
+    for (QLabel* l : AnswerLabels)
+        SetBackColor(l, Qt::black);
+    for (TImage* im : AnswerImages)
+        loadPicture(im, QStringLiteral("Graph\\otvet.gif"));
+    for (int i = 0; i < 4; ++i)
+        AnswerLabels[i]->setText(g.CurrentQuestion.Answer(i).ToString());
+    ui->hacker->setText(QString(QLatin1Char(g.CurrentQuestion.Correct)));
+    Randomize();
+    g.AdvertRoll = static_cast<std::uint8_t>(Random(8));
+    if (g.AdsOn && g.AdvertRoll == 4) {
+        OpenModal(FormId::Advert);
+    } else {
+        const QString comment = HostComment(g.Winnings, g.CurrentLevel);
+        if (!comment.isNull())
+            SetMemoText(ui->Memo1, comment);
+    }
+    g.RevealStep = 0;
+}
+
+void TForm1::Podsk_5050Click()
+{
+    if (Game().AnswerAllowed != 1 || Game().FiftyUsed != 0)
+        return;
+    OpenModal(FormId::Fifty);
+}
+
+void TForm1::Podsk_zalClick()
+{
+    if (Game().AnswerAllowed != 1 || Game().AudienceUsed != 0)
+        return;
+    OpenModal(FormId::Audience);
+}
+
+void TForm1::Podsk_friendClick()
+{
+    if (Game().AnswerAllowed != 1 || Game().FriendUsed != 0)
+        return;
+    OpenModal(FormId::Friend);
+}
+
+void TForm1::Button1Click()
+{
+    if (Game().AnswerAllowed == 0)
+        return;
+    OpenModal(FormId::Winnings);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || !w->isEnabled())
+        return QMainWindow::eventFilter(watched, event);
+    const bool memoVopros = w == ui->Memo_Vopros || w == ui->Memo_Vopros->viewport();
+    const bool memo1 = w == ui->Memo1 || w == ui->Memo1->viewport();
+
+    if (event->type() == QEvent::MouseMove) {
+        QString hint;
+        if (w == ui->Podsk_5050)
+            hint = QStringLiteral("Подсказка \"50:50\"");
+        else if (w == ui->Podsk_zal)
+            hint = QStringLiteral("Подсказка \"Помощь зала\"");
+        else if (w == ui->Podsk_friend)
+            hint = QStringLiteral("Подсказка \"Звонок другу\"");
+        else if (w == ui->Label1)
+            hint = QStringLiteral("Ниже расположены ПОДСКАЗКИ");
+        else if (memoVopros)
+            hint = QStringLiteral("Это текст вопроса");
+        else if (w == ui->Image4 || memo1)
+            hint = QStringLiteral("Речь ведущего");
+        else if (w == ui->Image3)
+            hint = QStringLiteral("А это сам ведущий");
+        else if (w == ui->OtvetA || w == ui->OtvetB || w == ui->OtvetC || w == ui->OtvetD || w == ui->BukvaA ||
+                 w == ui->BukvaC)
+            hint = QStringLiteral("Варианты ответов");
+        else if (w == ui->Image1)
+            hint = QStringLiteral("Миллион рублей, который вы можете выиграть");
+        else if (w == ui->Image2 || w == ui->Image_Money || w == ui->Strela)
+            hint = QStringLiteral("Ваше текущее положение");
+        if (!hint.isEmpty())
+            ui->Edit_help->setText(hint);
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonPress && (memoVopros || memo1)) {
+        ui->Button2->setFocus();
+        return true;
+    }
+    if (event->type() == QEvent::FocusIn && (w == ui->Memo_Vopros || w == ui->Memo1)) {
+        ui->Button2->setFocus();
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* me = static_cast<QMouseEvent*>(event);
+        for (int i = 0; i < 4; ++i) {
+            if (w == AnswerLabels[i] && me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint())) {
+                const char letter = static_cast<char>('a' + i);
+                Guarded([&] { AnswerClick(letter); });
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    // Closing the main window ends the program, whatever else is open.
+    QCoreApplication::quit();
+}
