@@ -6,6 +6,8 @@
 #include <memory>
 
 // Each window's header is included here as it joins the game.
+#include "game/Unit2.h"
+#include "settings/Unit9.h"
 
 namespace zk {
 namespace {
@@ -14,8 +16,9 @@ OpenModalHook g_hook;
 // Makes a new instance of a window; nullptr for one the game does not have yet.
 QDialog* CreateForm(FormId id, QWidget* owner)
 {
-    (void)owner;
     switch (id) {
+    case FormId::Splash: return new TForm2(owner);
+    case FormId::Settings: return new TForm9(owner);
     default: return nullptr;
     }
 }

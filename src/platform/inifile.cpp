@@ -10,7 +10,6 @@
 #include <algorithm>
 // The file holds ANSI bytes; no Unicode conversion inside SimpleIni.
 #define SI_NO_CONVERSION
-#define SI_IMPLEMENTATION  // the templates are instantiated here, in this one file
 // Debian's header keeps the template bodies behind this switch (its own library is built
 // for ICU conversion, which we do not use), so this file compiles them in.
 #define SI_IMPLEMENTATION

@@ -1,0 +1,30 @@
+#include "game/Unit2.h"
+
+#include "platform/design.h"
+#include "platform/errorbox.h"
+#include "ui_Unit2.h"
+
+#include <QScreen>
+#include <QTimer>
+
+TForm2::TForm2(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), ui(new Ui::TForm2), Timer1(new QTimer(this))
+{
+    ui->setupUi(this);
+    zk::ApplyDesign(this);
+    setFixedSize(size());
+    // The system's dark 3-D shadow follows the palette, so it is not fixed in the design.
+    zk::SetBackColor(ui->Shape1, palette().color(QPalette::Shadow));
+    if (QScreen* s = screen())
+        move(s->geometry().center() - rect().center());
+
+    Timer1->setInterval(2800);
+    connect(Timer1, &QTimer::timeout, this, [this] { zk::Guarded([this] { Timer1Timer(); }); });
+    zk::Guarded([this] { FormCreate(); });
+}
+
+TForm2::~TForm2() { delete ui; }
+
+void TForm2::FormCreate() { Timer1->start(); }
+
+void TForm2::Timer1Timer() { close(); }

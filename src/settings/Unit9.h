@@ -1,0 +1,55 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+
+class QButtonGroup;
+class QTime;
+namespace Ui {
+class TForm9;
+}
+
+// The settings window: sound cues and advertising pauses on or off, each change written
+// to the settings file at once. A double click on the background opens a hidden prompt.
+class TForm9 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm9(QWidget* owner = nullptr);
+    ~TForm9() override;
+
+    void FormCreate();
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void Button1Click();
+    void FormDblClick();
+
+    Ui::TForm9* ui;
+    // The items of each radio group, by index: 0 "Включить", 1 "Выключить".
+    QButtonGroup* RadioGroup1Items;
+    QButtonGroup* RadioGroup2Items;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    // Selects an item as the program would; a change of selection runs the group's
+    // click handler directly, so its errors end the caller (the creation handler).
+    void selectItem(QButtonGroup* group, int index, void (TForm9::*click)());
+};
+
+namespace zk {
+
+// The long time text as the regional settings write it, given as a Qt time format
+// ("HH:mm:ss", "h:mm:ss AP", "AP h:mm:ss"): the hour (leading zero or not, 12- or 24-hour
+// clock), the separator, minutes, seconds, and on a 12-hour clock the designator before
+// or after a blank. Anything else the format holds (a time zone) is not part of it.
+QString LongTimeText(const QString& format, const QTime& time, const QString& amText, const QString& pmText);
+
+// The code the hidden prompt expects: the first 5 characters of an 8-character time
+// text, otherwise the first 4.
+QString HiddenPromptCode(const QString& timeText);
+
+// The code at this moment under the system's regional settings.
+QString CurrentHiddenPromptCode();
+
+}  // namespace zk

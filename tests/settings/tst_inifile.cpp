@@ -1,0 +1,234 @@
+#include "platform/errors.h"
+#include "platform/inifile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// Limits the size of any file this process writes, so that writing the settings fails
+// even for root, who passes every permission check.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lim = old_;
+        lim.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lim);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+}  // namespace
+
+class TestIniFile : public QObject {
+    Q_OBJECT
+private slots:
+    void textToInt_data();
+    void textToInt();
+    void readFlag_data();
+    void readFlag();
+    void iniPathBesideProgram_data();
+    void iniPathBesideProgram();
+    void writeCreatesFile();
+    void everyReadAndWriteGoesToTheFile();
+    void writeKeepsTheRestOfTheFile();
+    void failedWrite_data();
+    void failedWrite();
+};
+
+void TestIniFile::textToInt_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected");
+    // Beyond what readFlag covers; the default 77 shows where the text was rejected.
+    QTest::newRow("0X1f") << "0X1f" << 31;
+    QTest::newRow("0x0") << "0x0" << 0;
+    QTest::newRow("0x alone is not hex") << "0x" << 77;
+    QTest::newRow("no sign after 0x") << "0x-1" << 77;
+    QTest::newRow("hex is 32 bits") << "0xFFFFFFFF" << -1;
+    QTest::newRow("hex too wide") << "0x100000000" << 77;
+    QTest::newRow("int32 min") << "-2147483648" << int(-2147483647 - 1);
+    QTest::newRow("past int32") << "2147483648" << 77;
+    QTest::newRow("trailing junk") << "1a" << 77;
+}
+
+void TestIniFile::textToInt()
+{
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    QCOMPARE(zk::IniTextToInt(text, 77), expected);
+}
+
+void TestIniFile::readFlag_data()
+{
+    QTest::addColumn<QByteArray>("content");  // null: no file at all
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("1") << QByteArray("[music]\r\nmaysound=1\r\n") << true;
+    QTest::newRow("2") << QByteArray("[music]\nmaysound=2\n") << true;
+    QTest::newRow("-1") << QByteArray("[music]\nmaysound=-1\n") << true;
+    QTest::newRow("0x10") << QByteArray("[music]\nmaysound=0x10\n") << true;
+    QTest::newRow("no") << QByteArray("[music]\nmaysound=no\n") << true;
+    QTest::newRow("0") << QByteArray("[music]\nmaysound=0\n") << false;
+    QTest::newRow("00") << QByteArray("[music]\nmaysound=00\n") << false;
+    QTest::newRow("empty value") << QByteArray("[music]\nmaysound=\n") << true;
+    QTest::newRow("missing key") << QByteArray("[music]\nmayreklama=0\n") << true;
+    QTest::newRow("missing section") << QByteArray("[reklama]\nmaysound=0\n") << true;
+    QTest::newRow("missing file") << QByteArray() << true;
+    QTest::newRow("names ignore case") << QByteArray("[MUSIC]\nMaySound=0\n") << false;
+    QTest::newRow("blanks around =") << QByteArray("[music]\nmaysound = 0\n") << false;
+    QTest::newRow("long value cut at 2047") << "[music]\nmaysound=" + QByteArray(2047, '0') + "1\n" << false;
+}
+
+void TestIniFile::readFlag()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zoriklad.ini"));
+    if (!content.isNull())
+        writeAll(path, content);
+    const zk::IniFile ini(path);
+    QCOMPARE(ini.ReadBool(QStringLiteral("music"), QStringLiteral("maysound"), true), expected);
+}
+
+void TestIniFile::iniPathBesideProgram_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("ini");
+    QTest::newRow("no extension") << "/opt/game/zoriklad" << "/opt/game/zoriklad.ini";
+    QTest::newRow("extension replaced") << "/opt/game/zoriklad.exe" << "/opt/game/zoriklad.ini";
+    QTest::newRow("dotted folder, last extension") << "/opt/game.v2/zk.1.bin" << "/opt/game.v2/zk.1.ini";
+}
+
+void TestIniFile::iniPathBesideProgram()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, ini);
+    QCOMPARE(zk::IniPathForProgram(program), ini);
+}
+
+void TestIniFile::writeCreatesFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zoriklad.ini"));
+    zk::IniFile(path).WriteBool(QStringLiteral("reklama"), QStringLiteral("mayreklama"), true);
+    const QList<QByteArray> lines = readAll(path).trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0).trimmed(), QByteArray("[reklama]"));
+    QCOMPARE(lines.at(1).trimmed(), QByteArray("mayreklama=1"));
+}
+
+void TestIniFile::everyReadAndWriteGoesToTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zoriklad.ini"));
+    const zk::IniFile ini(path);
+    const QString music = QStringLiteral("music");
+    const QString key = QStringLiteral("maysound");
+
+    ini.WriteBool(music, key, false);
+    QVERIFY(readAll(path).contains("maysound=0"));
+    // Another object for the same file sees the change: nothing waits in memory.
+    QCOMPARE(zk::IniFile(path).ReadBool(music, key, true), false);
+
+    // A change made behind the object's back is read at once.
+    writeAll(path, "[music]\nmaysound=1\n");
+    QCOMPARE(ini.ReadBool(music, key, false), true);
+
+    ini.WriteBool(music, key, false);
+    QCOMPARE(readAll(path).count("maysound"), 1);
+    QVERIFY(readAll(path).contains("maysound=0"));
+}
+
+void TestIniFile::writeKeepsTheRestOfTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zoriklad.ini"));
+    // A Windows-1251 value must come back as the same bytes.
+    writeAll(path, "[music]\r\nmaysound=0\r\n[other]\r\nname=\xc7\xee\xf0\xe8\xea\xeb\xe0\xe4\r\n");
+    const zk::IniFile ini(path);
+    ini.WriteBool(QStringLiteral("reklama"), QStringLiteral("mayreklama"), false);
+    const QByteArray after = readAll(path);
+    QVERIFY(after.contains("maysound=0"));
+    QVERIFY(after.contains("mayreklama=0"));
+    QVERIFY(after.contains("name=\xc7\xee\xf0\xe8\xea\xeb\xe0\xe4"));
+    QCOMPARE(ini.ReadString(QStringLiteral("other"), QStringLiteral("name"), QString()), QStringLiteral("Зориклад"));
+}
+
+void TestIniFile::failedWrite_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("folder is a file") << "not a folder";
+    QTest::newRow("read-only folder") << "read-only";
+    QTest::newRow("write cut short") << "size limit";
+}
+
+void TestIniFile::failedWrite()
+{
+    QFETCH(QString, how);
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("zoriklad.ini"));
+    const QByteArray old = "[music]\nmaysound=1\n[reklama]\nmayreklama=1\n";
+
+    std::unique_ptr<FileSizeLimit> limit;
+    if (how == QLatin1String("not a folder")) {
+        writeAll(dir.filePath(QStringLiteral("game")), old);
+        path = dir.filePath(QStringLiteral("game/zoriklad.ini"));
+    } else if (how == QLatin1String("read-only")) {
+        if (geteuid() == 0)
+            QSKIP("root writes into a read-only folder");
+        writeAll(path, old);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    } else {
+        writeAll(path, old);
+        limit = std::make_unique<FileSizeLimit>(8);
+    }
+
+    QString error;
+    try {
+        zk::IniFile(path).WriteBool(QStringLiteral("music"), QStringLiteral("maysound"), false);
+    } catch (const zk::IniWriteError& e) {
+        error = e.text();
+    }
+    limit.reset();
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QCOMPARE(error, QStringLiteral("Unable to write to ") + path);
+    if (how != QLatin1String("not a folder")) {
+        QCOMPARE(readAll(path), old);
+        // No temporary file is left behind either.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("zoriklad.ini")});
+    }
+}
+
+QTEST_GUILESS_MAIN(TestIniFile)
+#include "tst_inifile.moc"
