@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 
+class QDialog;
 class QWidget;
 
 namespace zk {
@@ -29,6 +30,10 @@ int OpenModal(FormId id);
 // Tests may take over: a hook that returns true has handled the opening itself.
 using OpenModalHook = std::function<bool(FormId)>;
 void SetOpenModalHook(OpenModalHook hook);
+
+// A new instance of a window, not shown, for the screenshot tool; nullptr for a window
+// the game does not have yet. The caller owns it.
+QDialog* CreateWindowForShot(FormId id);
 
 // Start-up creates one instance of every window after the main window, in order, so their
 // creation handlers run once (reading the qualifying file, best.dat, the settings...).

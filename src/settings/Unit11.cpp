@@ -1,0 +1,46 @@
+#include "settings/Unit11.h"
+
+#include "pictures/TImage.h"
+#include "platform/design.h"
+#include "platform/errorbox.h"
+#include "platform/random.h"
+#include "ui_Unit11.h"
+
+#include <QScreen>
+
+namespace zk {
+
+QString AdvertPictureName(int n) { return QStringLiteral("Graph\\Reklama\\Reklama%1.jpg").arg(n); }
+
+}  // namespace zk
+
+TForm11::TForm11(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      ui(new Ui::TForm11)
+{
+    ui->setupUi(this);
+    zk::ApplyDesign(this);
+    setFixedSize(size());
+    if (QScreen* s = screen())
+        move(s->geometry().center() - rect().center());
+
+    connect(ui->BitBtnWithColor1, &QAbstractButton::clicked, this,
+            [this] { zk::Guarded([this] { BitBtnWithColor1Click(); }); });
+    zk::Guarded([this] { FormCreate(); });
+}
+
+TForm11::~TForm11() { delete ui; }
+
+void TForm11::FormCreate()
+{
+    zk::Randomize();
+    const int n = static_cast<int>(zk::Random(5)) + 1;
+    // A picture that cannot be read leaves the empty picture where the design put it.
+    ui->Image1->LoadFromFile(zk::AdvertPictureName(n));
+    // Centred across the window; integer division truncates toward zero, so a picture wider
+    // than the window starts left of it by half the excess and is cut off on both sides.
+    ui->Image1->move((width() - ui->Image1->pictureSize().width()) / 2, ui->Image1->y());
+}
+
+void TForm11::BitBtnWithColor1Click() { close(); }

@@ -1,0 +1,34 @@
+#pragma once
+#include <QDialog>
+#include <array>
+
+class QLabel;
+namespace Ui {
+class TForm12;
+}
+
+// The rules window: seven topic links on the left, the chosen topic's text on the right,
+// and an intro cue while it is open.
+class TForm12 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm12(QWidget* owner = nullptr);
+    ~TForm12() override;
+
+    // LabelNClick for topic index 0..6.
+    void LabelClick(int topic);
+    void FormShow();
+    void FormClose();
+    void Button1Click();
+
+    Ui::TForm12* ui;
+    std::array<QLabel*, 7> TopicLabels{};
+
+    // Every way of closing a dialog ends here (button, close box, Escape).
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+};

@@ -1,0 +1,62 @@
+#include "settings/Unit13.h"
+
+#include "platform/design.h"
+#include "platform/errorbox.h"
+#include "ui_Unit13.h"
+
+#include <QScreen>
+
+namespace {
+
+// One line of the box each; the lines are short enough not to wrap.
+const char* const kLegalWarning =
+    "Внимание! Данная программа защищена\n"
+    "законами об авторском праве и\n"
+    "международными соглашениями.\n"
+    "Незаконное копирование или\n"
+    "распространение программы или любой\n"
+    "её части влечёт гражданскую и\n"
+    "уголовную ответственность и будет\n"
+    "преследоваться по закону.";
+
+}  // namespace
+
+TForm13::TForm13(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      ui(new Ui::TForm13)
+{
+    ui->setupUi(this);
+    zk::ApplyDesign(this);
+    setFixedSize(size());
+    if (QScreen* s = screen())
+        move(s->geometry().center() - rect().center());
+
+    ui->Memo1->document()->setDocumentMargin(2);
+    ui->Memo1->setPlainText(QString::fromUtf8(kLegalWarning));
+    ui->Memo1->installEventFilter(this);
+    ui->Memo1->viewport()->installEventFilter(this);
+
+    connect(ui->BitBtnWithColor1, &QAbstractButton::clicked, this,
+            [this] { zk::Guarded([this] { BitBtnWithColor1Click(); }); });
+}
+
+TForm13::~TForm13() { delete ui; }
+
+void TForm13::BitBtnWithColor1Click() { close(); }
+
+bool TForm13::eventFilter(QObject* watched, QEvent* event)
+{
+    // The warning never keeps the focus, so no caret shows and Enter closes the window.
+    if (watched == ui->Memo1 || watched == ui->Memo1->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            ui->BitBtnWithColor1->setFocus();
+            return true;
+        }
+        if (event->type() == QEvent::FocusIn) {
+            ui->BitBtnWithColor1->setFocus();
+            return false;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
