@@ -6,6 +6,8 @@
 #include <memory>
 
 // Each window's header is included here as it joins the game.
+#include "game/Unit2.h"
+#include "settings/Unit9.h"
 #include "settings/Unit11.h"
 #include "settings/Unit12.h"
 #include "settings/Unit13.h"
@@ -19,6 +21,8 @@ OpenModalHook g_hook;
 QDialog* CreateForm(FormId id, QWidget* owner)
 {
     switch (id) {
+    case FormId::Splash: return new TForm2(owner);
+    case FormId::Settings: return new TForm9(owner);
     case FormId::Advert: return new TForm11(owner);
     case FormId::Rules: return new TForm12(owner);
     case FormId::About: return new TForm13(owner);
