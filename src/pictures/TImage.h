@@ -4,11 +4,15 @@
 #include <QWidget>
 #include <memory>
 
+class QBuffer;
 class QMovie;
+class QSvgRenderer;
 
 // The picture control of every window: shows a still picture or a looping GIF
 // animation, loaded from a game data file ("Graph\otvet.gif", JPEG via libjpeg)
 // or from the pictures stored in the window designs (":/img/...", set in the .ui).
+// An animation plays only while the control is visible: the window instances made at
+// start-up are never shown and must not spend time on it.
 class TImage : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString picture READ picture WRITE setPicture)
@@ -29,6 +33,8 @@ public:
     QString fileName() const { return fileName_; }
 
     // A design picture from the resources (":/img/main_ladder.png"); SVG is rendered at the control's size.
+    // It is set from generated ui code inside constructors, so a picture that cannot be
+    // read is a warning and leaves the control as it was instead of throwing.
     QString picture() const { return picture_; }
     void setPicture(const QString& resource);
 
@@ -36,33 +42,49 @@ public:
     void setStretch(bool on);
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool on);
+    // Transparent: the picture's transparent pixels show whatever lies behind the control.
+    // Opaque: they show the control's window colour, as a bitmap would.
     bool transparent() const { return transparent_; }
     void setTransparent(bool on);
     bool center() const { return center_; }
     void setCenter(bool on);
 
     bool isAnimated() const;
+    // True while the animation's timer runs (animated, visible, not destroyed).
+    bool isPlaying() const;
     // Frame delays in milliseconds of the animation loaded (empty for a still picture).
     QList<int> frameDelays() const { return delays_; }
     // The natural size of the picture (0 x 0 when empty).
     QSize pictureSize() const;
-    // The current frame as drawn, for tests and screenshots.
+    // The current frame as drawn, before stretching or centring (an SVG at the control's size),
+    // for tests and screenshots.
     QImage currentImage() const;
 
 signals:
+    // A left button pressed and released inside the control.
     void clicked();
+    // The mouse moved over the control (tracked without a button held, for the hint line).
+    void mouseMoved();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    // Decodes first and changes nothing until that succeeded, so a failed load keeps the old picture.
+    void showBytes(const QByteArray& bytes, const QString& extension);
     void showStill(const QImage& image);
-    void showMovie(const QString& path);
+    void showMovie(const QByteArray& gif, const QImage& firstFrame, const QList<int>& delays);
+    void showSvg(std::unique_ptr<QSvgRenderer> renderer);
     void clearPicture();
     void applyAutoSize();
+    void updatePlaying();
+    const QImage& svgImage() const;
 
     QString fileName_;
     QString picture_;
@@ -72,7 +94,10 @@ private:
     bool center_ = false;
     bool pressed_ = false;
     QImage still_;
-    QString svgPath_;
+    std::unique_ptr<QSvgRenderer> svg_;
+    mutable QImage svgCache_;  // rendered at the control's size, redone after a resize
+    QByteArray movieData_;
+    std::unique_ptr<QBuffer> movieDevice_;
     std::unique_ptr<QMovie> movie_;
     QList<int> delays_;
 };

@@ -1,0 +1,315 @@
+#include "pictures/TImage.h"
+
+#include "pictures/decoders.h"
+#include "platform/errorbox.h"
+#include "platform/errors.h"
+#include "platform/paths.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QMovie>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace {
+
+QString Extension(const QString& path)
+{
+    return QFileInfo(path).suffix().toLower();
+}
+
+bool KnownExtension(const QString& ext)
+{
+    static const QStringList known{QStringLiteral("gif"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+                                   QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("svg")};
+    return known.contains(ext);
+}
+
+QByteArray ReadWhole(const QString& path, const QString& gameName)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw zk::PictureError(QStringLiteral("Cannot open file ") + gameName);
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw zk::PictureError(QStringLiteral("Cannot open file ") + gameName);
+    return bytes;
+}
+
+// Where a picture of the given size lands in the control.
+QRect TargetRect(const QRect& box, const QSize& picture, bool stretch, bool center)
+{
+    if (stretch)
+        return box;
+    if (center)
+        return QRect(QPoint((box.width() - picture.width()) / 2, (box.height() - picture.height()) / 2), picture);
+    return QRect(QPoint(0, 0), picture);
+}
+
+}  // namespace
+
+TImage::TImage(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+}
+
+// The movie reads from the buffer, so it goes first.
+TImage::~TImage()
+{
+    clearPicture();
+}
+
+void TImage::LoadFromFile(const QString& gameName)
+{
+    const QString path = zk::ResolveDataPath(gameName);
+    const QString ext = Extension(path);
+    if (!KnownExtension(ext))
+        throw zk::PictureError(QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
+    showBytes(ReadWhole(path, gameName), ext);
+    fileName_ = gameName;
+    picture_.clear();
+}
+
+void TImage::setPicture(const QString& resource)
+{
+    if (resource.isEmpty()) {
+        clearPicture();
+        picture_.clear();
+        fileName_.clear();
+        update();
+        return;
+    }
+    try {
+        const QString ext = Extension(resource);
+        if (!KnownExtension(ext))
+            throw zk::PictureError(QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
+        showBytes(ReadWhole(resource, resource), ext);
+        picture_ = resource;
+        fileName_.clear();
+    } catch (const zk::PictureError& e) {
+        qWarning("TImage %s: %s", qPrintable(objectName()), qPrintable(e.text()));
+    }
+}
+
+void TImage::showBytes(const QByteArray& bytes, const QString& extension)
+{
+    if (extension == QLatin1String("gif")) {
+        const zk::GifInfo gif = zk::CheckGif(bytes);
+        if (gif.frameCount() > 1)
+            showMovie(bytes, gif.firstFrame, gif.delays);
+        else
+            showStill(gif.firstFrame);
+    } else if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg")) {
+        showStill(zk::DecodeJpeg(bytes));
+    } else if (extension == QLatin1String("svg")) {
+        auto renderer = std::make_unique<QSvgRenderer>(bytes);
+        if (!renderer->isValid())
+            throw zk::PictureError(QStringLiteral("Invalid SVG picture"));
+        showSvg(std::move(renderer));
+    } else {
+        QByteArray data = bytes;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, extension.toLatin1());
+        QImage image;
+        if (!reader.read(&image))
+            throw zk::PictureError(reader.errorString());
+        showStill(image);
+    }
+    applyAutoSize();
+    update();
+}
+
+void TImage::showStill(const QImage& image)
+{
+    clearPicture();
+    still_ = image;
+}
+
+void TImage::showMovie(const QByteArray& gif, const QImage& firstFrame, const QList<int>& delays)
+{
+    clearPicture();
+    still_ = firstFrame;  // shown until the movie has a frame of its own
+    delays_ = delays;
+    movieData_ = gif;
+    movieDevice_ = std::make_unique<QBuffer>(&movieData_);
+    movieDevice_->open(QIODevice::ReadOnly);
+    movie_ = std::make_unique<QMovie>(movieDevice_.get(), QByteArrayLiteral("gif"));
+    // The pictures are small and loop for as long as a window is open: decode each frame once.
+    movie_->setCacheMode(QMovie::CacheAll);
+    connect(movie_.get(), &QMovie::frameChanged, this, [this] { update(); });
+    // A file without a loop block plays once; the game's animations loop regardless.
+    connect(movie_.get(), &QMovie::finished, this, &TImage::updatePlaying, Qt::QueuedConnection);
+    updatePlaying();
+}
+
+void TImage::showSvg(std::unique_ptr<QSvgRenderer> renderer)
+{
+    clearPicture();
+    svg_ = std::move(renderer);
+}
+
+void TImage::clearPicture()
+{
+    movie_.reset();
+    movieDevice_.reset();
+    movieData_.clear();
+    delays_.clear();
+    svg_.reset();
+    svgCache_ = QImage();
+    still_ = QImage();
+}
+
+void TImage::applyAutoSize()
+{
+    const QSize size = pictureSize();
+    if (autoSize_ && !size.isEmpty())
+        resize(size);
+}
+
+void TImage::updatePlaying()
+{
+    if (!movie_)
+        return;
+    if (isVisible()) {
+        if (movie_->state() == QMovie::NotRunning)
+            movie_->start();
+        else if (movie_->state() == QMovie::Paused)
+            movie_->setPaused(false);
+    } else if (movie_->state() == QMovie::Running) {
+        movie_->setPaused(true);
+    }
+}
+
+void TImage::setStretch(bool on)
+{
+    stretch_ = on;
+    update();
+}
+
+void TImage::setAutoSize(bool on)
+{
+    autoSize_ = on;
+    applyAutoSize();
+}
+
+void TImage::setTransparent(bool on)
+{
+    transparent_ = on;
+    update();
+}
+
+void TImage::setCenter(bool on)
+{
+    center_ = on;
+    update();
+}
+
+bool TImage::isAnimated() const
+{
+    return movie_ != nullptr;
+}
+
+bool TImage::isPlaying() const
+{
+    return movie_ && movie_->state() == QMovie::Running;
+}
+
+QSize TImage::pictureSize() const
+{
+    if (svg_)
+        return svg_->defaultSize();
+    return still_.size();
+}
+
+const QImage& TImage::svgImage() const
+{
+    if (svgCache_.size() != size() && !size().isEmpty()) {
+        svgCache_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        svgCache_.fill(Qt::transparent);
+        QPainter painter(&svgCache_);
+        svg_->render(&painter);
+    }
+    return svgCache_;
+}
+
+QImage TImage::currentImage() const
+{
+    if (svg_)
+        return svgImage();
+    if (movie_) {
+        const QImage frame = movie_->currentImage();
+        if (!frame.isNull())
+            return frame;
+    }
+    return still_;
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (svg_) {
+        const QImage& image = svgImage();
+        if (!transparent_)
+            painter.fillRect(rect(), palette().window());
+        painter.drawImage(0, 0, image);
+        return;
+    }
+    const QPixmap frame = movie_ ? movie_->currentPixmap() : QPixmap();
+    const QSize size = frame.isNull() ? still_.size() : frame.size();
+    if (size.isEmpty())
+        return;
+    const QRect target = TargetRect(rect(), size, stretch_, center_);
+    if (!transparent_)
+        painter.fillRect(target, palette().window());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, stretch_);
+    if (frame.isNull())
+        painter.drawImage(target, still_);
+    else
+        painter.drawPixmap(target, frame);
+}
+
+void TImage::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+    event->accept();  // so the release comes here too
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool inside = rect().contains(event->position().toPoint());
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    if (wasPressed && inside)
+        zk::Guarded([&] { emit clicked(); });
+}
+
+void TImage::mouseMoveEvent(QMouseEvent* event)
+{
+    zk::Guarded([&] { emit mouseMoved(); });
+    event->accept();
+}
+
+void TImage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    update();
+}
+
+void TImage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    updatePlaying();
+}
+
+void TImage::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    updatePlaying();
+}
