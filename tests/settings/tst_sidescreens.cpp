@@ -296,7 +296,7 @@ void TestSideScreens::rulesTopic_data()
     QTest::newRow("Звонок другу") << 5 << QStringLiteral("Надеюсь у вас умные друзья")
                                   << QStringLiteral("подскажут вам правильно.");
     QTest::newRow("Как начать игру") << 6 << QStringLiteral("нажмите клавишу F2")
-                                     << QStringLiteral("в меню \"Файл\" пункт \"Начать игру\"");
+                                     << QStringLiteral("в меню \"Файл\" пункт \"Новая игра\"");
 }
 
 // A topic replaces the text box's whole content, however often it is clicked.
