@@ -100,7 +100,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::TForm1), Timer
     ui->Memo_Vopros->document()->setDocumentMargin(2);
     ui->Memo1->document()->setDocumentMargin(2);
     SetMemoText(ui->Memo1, QString::fromUtf8(kHostWelcome));
-    ui->Memo1->setAlignment(Qt::AlignLeft);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connectHandlers();
     Guarded([this] { FormCreate(); });
@@ -188,9 +187,8 @@ void TForm1::loadPicture(TImage* image, const QString& gameName)
     Guarded([&] { image->LoadFromFile(gameName); });
 }
 
-void TForm1::SetMemoText(QTextEdit* memo, const QString& text)
+void TForm1::SetMemoText(QTextEdit* memo, const QString& text, Qt::Alignment align)
 {
-    const Qt::Alignment align = memo->alignment();
     memo->setPlainText(text);
     QTextCursor cursor(memo->document());
     cursor.select(QTextCursor::Document);
@@ -232,7 +230,7 @@ void TForm1::StartMainGame()
 void TForm1::putQuestionTexts()
 {
     const auto& q = Game().CurrentQuestion;
-    SetMemoText(ui->Memo_Vopros, q.Text.ToString());
+    SetMemoText(ui->Memo_Vopros, q.Text.ToString(), Qt::AlignHCenter);
     for (int i = 0; i < 4; ++i)
         AnswerLabels[i]->setText(q.Answer(i).ToString());
     ui->hacker->setText(QString(QLatin1Char(q.Correct)));
@@ -347,7 +345,7 @@ void TForm1::ShowNextQuestion()
     Randomize();
     const std::uint32_t c = Random(6);
     Guarded([c] { PlayCue(QStringLiteral("good%1.wav").arg(c)); });
-    SetMemoText(ui->Memo_Vopros, g.CurrentQuestion.Text.ToString());
+    SetMemoText(ui->Memo_Vopros, g.CurrentQuestion.Text.ToString(), Qt::AlignHCenter);
     for (QLabel* l : AnswerLabels)
         SetBackColor(l, Qt::black);
     for (TImage* im : AnswerImages)

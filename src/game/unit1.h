@@ -44,7 +44,7 @@ public:
     void Button1Click();
 
     // The question on screen (both memos hold plain lines).
-    static void SetMemoText(QTextEdit* memo, const QString& text);
+    static void SetMemoText(QTextEdit* memo, const QString& text, Qt::Alignment align = Qt::AlignLeft);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -9,6 +9,7 @@
 #include "support/testsupport.h"
 #include "ui_unit1.h"
 
+#include <QTextBlock>
 #include <QtTest>
 
 using zk::FormId;
@@ -262,6 +263,7 @@ void TestMainWindow::startAndEndOfGame()
     form_->StartMainGame();
     auto* ui = form_->ui;
     QCOMPARE(ui->Memo_Vopros->toPlainText(), QString("Вопрос 1"));
+    QVERIFY(ui->Memo_Vopros->document()->firstBlock().blockFormat().alignment() & Qt::AlignHCenter);
     QCOMPARE(form_->AnswerLabels[3]->text(), QString("Четыре"));
     QCOMPARE(ui->hacker->text(), QString("a"));
     QCOMPARE(ui->Podsk_zal->fileName(), QString("Graph\\podsk_zal.gif"));
