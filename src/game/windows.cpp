@@ -7,6 +7,9 @@
 
 // Each window's header is included here as it joins the game.
 #include "game/Unit2.h"
+#include "lifelines/Unit3.h"
+#include "lifelines/Unit4.h"
+#include "lifelines/Unit5.h"
 #include "settings/Unit9.h"
 #include "settings/Unit11.h"
 #include "settings/Unit12.h"
@@ -22,6 +25,9 @@ QDialog* CreateForm(FormId id, QWidget* owner)
 {
     switch (id) {
     case FormId::Splash: return new TForm2(owner);
+    case FormId::Audience: return new TForm3(owner);
+    case FormId::Friend: return new TForm4(owner);
+    case FormId::Fifty: return new TForm5(owner);
     case FormId::Settings: return new TForm9(owner);
     case FormId::Advert: return new TForm11(owner);
     case FormId::Rules: return new TForm12(owner);
