@@ -11,6 +11,10 @@
 #include "lifelines/Unit4.h"
 #include "lifelines/Unit5.h"
 #include "settings/Unit9.h"
+#include "qualifying/Unit6.h"
+#include "results/Unit7.h"
+#include "results/Unit8.h"
+#include "results/Unit10.h"
 #include "settings/Unit11.h"
 #include "settings/Unit12.h"
 #include "settings/Unit13.h"
@@ -25,10 +29,14 @@ QDialog* CreateForm(FormId id, QWidget* owner)
 {
     switch (id) {
     case FormId::Splash: return new TForm2(owner);
+    case FormId::Qualifying: return new TForm6(owner);
     case FormId::Audience: return new TForm3(owner);
     case FormId::Friend: return new TForm4(owner);
     case FormId::Fifty: return new TForm5(owner);
     case FormId::Settings: return new TForm9(owner);
+    case FormId::Millionaire: return new TForm7(owner);
+    case FormId::Winnings: return new TForm8(owner);
+    case FormId::TopTen: return new TForm10(owner);
     case FormId::Advert: return new TForm11(owner);
     case FormId::Rules: return new TForm12(owner);
     case FormId::About: return new TForm13(owner);

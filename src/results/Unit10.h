@@ -1,0 +1,39 @@
+#pragma once
+#include "results/topten.h"
+
+#include <QDialog>
+
+namespace Ui {
+class TForm10;
+}
+
+// The table of the ten best players, read afresh from "best.dat" at every opening,
+// with the reset to the default table.
+class TForm10 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm10(QWidget* owner = nullptr);
+    ~TForm10() override;
+
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void Button1Click();
+    void Button2Click();
+    // Puts row i (1..10) of TopTen into the two memos.
+    void ShowTopTen(int i);
+
+    Ui::TForm10* ui;
+    zk::TopTen TopTen{};
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void clearMemos();
+    zk::TopTenColumns shown_;
+};

@@ -1,0 +1,22 @@
+#pragma once
+#include <QDialog>
+
+namespace Ui {
+class TForm7;
+}
+
+// The end of a game won outright: the player's name goes into the table with one million.
+class TForm7 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm7(QWidget* owner = nullptr);
+    ~TForm7() override;
+
+    void Button1Click();
+    void FormClose();
+
+    Ui::TForm7* ui;
+
+    void done(int result) override;
+};

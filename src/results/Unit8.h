@@ -1,0 +1,38 @@
+#pragma once
+#include <QDialog>
+
+class QTimer;
+namespace Ui {
+class TForm8;
+}
+
+// The end of a game lost or left with the money: the amount, applause or consolation,
+// and the player's name for the table.
+class TForm8 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm8(QWidget* owner = nullptr);
+    ~TForm8() override;
+
+    void FormCreate();
+    void FormShow();
+    void Timer1Timer();
+    void Button1Click();
+    void FormClose();
+
+    Ui::TForm8* ui;
+    QTimer* Timer1;
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};
+
+namespace zk {
+// What both result windows' OK buttons do: an empty name records nothing.
+void RecordNamedResult(const QString& name, int amount);
+// Back to the idle main window once a result window closes.
+void EndOfGame();
+}  // namespace zk
