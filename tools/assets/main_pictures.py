@@ -723,7 +723,9 @@ def main():
 
     for name, maker in (("5050", icon_5050), ("zal", icon_zal), ("friend", icon_friend)):
         icon = maker()
-        save_gif(icon, graph("podsk_%s.gif" % name), keep=(BLACK,))
+        shown = save_gif(icon, graph("podsk_%s.gif" % name), keep=(BLACK,))
+        # The idle main window shows the icons before any game has loaded them.
+        save_png(shown, images("main_podsk_%s.png" % name))
         save_gif(used(icon), graph("no_podsk_%s.gif" % name), keep=(BLACK,))
 
     save_png(ladder(), images("main_ladder.png"))
