@@ -22,6 +22,9 @@ void MediaPlayer::openDevice()
 {
     if (deviceOpen_)
         return;
+    // Left to itself SDL turns SIGINT and SIGTERM into a quit event that nobody reads, and the
+    // game could no longer be ended by a signal (logout, kill).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         throw MediaError(QString::fromUtf8(SDL_GetError()));
     if (Mix_OpenAudio(22050, AUDIO_S16SYS, 1, 1024) != 0) {

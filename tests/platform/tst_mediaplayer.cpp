@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 #include <QtTest>
+#include <csignal>
 
 namespace {
 
@@ -57,6 +58,7 @@ private slots:
     void openFailures();
     void stop_data();
     void stop();
+    void signalsStillEndTheProgram();
 
 private:
     std::unique_ptr<zktest::GameFolder> folder_;
@@ -179,6 +181,33 @@ void TestMediaPlayer::stop()
         QVERIFY(player.isOpen());
         player.Stop();
     }
+}
+
+void TestMediaPlayer::signalsStillEndTheProgram()
+{
+    // A program's signals start with their default action, which ends it; the test harness
+    // has its own handlers, so those are put aside meanwhile.
+    const std::array<int, 2> ending{SIGTERM, SIGINT};
+    std::array<struct sigaction, 2> harness{};
+    struct sigaction plain {};
+    plain.sa_handler = SIG_DFL;
+    for (std::size_t i = 0; i < ending.size(); ++i)
+        QVERIFY(sigaction(ending[i], &plain, &harness[i]) == 0);
+    std::array<void (*)(int), 2> after{};
+    {
+        zk::MediaPlayer player;
+        player.Play(QStringLiteral("music\\short.wav"));
+        for (std::size_t i = 0; i < ending.size(); ++i) {
+            struct sigaction now {};
+            sigaction(ending[i], nullptr, &now);
+            after[i] = now.sa_handler;
+        }
+    }
+    for (std::size_t i = 0; i < ending.size(); ++i)
+        sigaction(ending[i], &harness[i], nullptr);
+    // Opening the sound device must not take them over.
+    for (std::size_t i = 0; i < ending.size(); ++i)
+        QVERIFY2(after[i] == SIG_DFL, qPrintable(QString::number(ending[i])));
 }
 
 QTEST_GUILESS_MAIN(TestMediaPlayer)
