@@ -66,7 +66,9 @@ void CreateStartupInstances(QWidget* owner)
         // The splash is the main window's own business; it is never made twice.
         if (n == static_cast<int>(FormId::Splash))
             continue;
-        Guarded([&] { (void)CreateForm(static_cast<FormId>(n), owner); });
+        // Nothing ever shows these instances, so each goes as soon as its creation handler
+        // has run: holding twelve windows with their pictures decoded would only cost memory.
+        Guarded([&] { delete CreateForm(static_cast<FormId>(n), owner); });
     }
 }
 

@@ -37,7 +37,7 @@ QDialog* CreateWindowForShot(FormId id);
 
 // Start-up creates one instance of every window after the main window, in order, so their
 // creation handlers run once (reading the qualifying file, best.dat, the settings...).
-// Those instances are never shown; they live until the program ends.
+// Those instances are never shown, so each is destroyed again once its handler has run.
 void CreateStartupInstances(QWidget* owner);
 
 }  // namespace zk
