@@ -8,7 +8,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Зориклад!"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Зориклад!"));
     zk::InstallFontSubstitutions();
 
     // The main window first: its creation shows the splash and reads the settings;
