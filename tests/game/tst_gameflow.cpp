@@ -8,9 +8,16 @@
 #include "platform/mediaplayer.h"
 #include "qualifying/Unit6.h"
 #include "qualifying/round.h"
+#include "results/Unit7.h"
+#include "results/Unit8.h"
+#include "results/topten.h"
 #include "support/testsupport.h"
 #include "ui_Unit6.h"
+#include "ui_Unit7.h"
+#include "ui_Unit8.h"
 #include "ui_unit1.h"
+
+#include <QLineEdit>
 
 #include <QLabel>
 #include <QTimer>
@@ -81,11 +88,19 @@ QString HostWords(int answered)
 
 const int kWinnings[16] = {0, 100, 200, 300, 500, 1000, 2000, 4000, 8000, 16000, 32000, 64000, 125000, 250000, 500000, 1000000};
 
-// A window opened through the one place, as the test saw it open.
+// A window opened through the one place, and the main window as it stood at that moment.
 struct Opening {
     FormId id;
     int winnings;
     int errorsBefore;
+    int arrowTop;
+    QString question;
+};
+
+// What a result window showed before the test typed a name and pressed OK.
+struct ResultShown {
+    QString amount;
+    bool nameField;
 };
 
 }  // namespace
@@ -114,6 +129,8 @@ private:
     void clickAnswer(char letter, bool byLabel);
     void answerRight(int level);
     void checkRestingQuestion(int level);
+    // The main window after a result window has closed: idle, nothing to click.
+    void checkGameOver();
     QList<Opening> openedSince(int from) const { return opened_.mid(from); }
 
     std::unique_ptr<zktest::GameFolder> folder_;
@@ -121,6 +138,10 @@ private:
     std::unique_ptr<TForm1> main_;
     QList<Opening> opened_;
     QStringList qualifyingVerdict_;
+    // The result windows open for real; a driver types this name and presses OK.
+    QString playerName_;
+    QList<ResultShown> results_;
+    QTimer resultDriver_;
 };
 
 void TestGameFlow::initTestCase()
@@ -130,7 +151,7 @@ void TestGameFlow::initTestCase()
     folder_->copyShippedMedia();
     for (const char* cue : {"hello1.wav", "hello2.wav", "intro1.wav", "intro2.wav", "intro3.wav", "bellOtbor.wav",
                             "bad.wav", "bell.wav", "good0.wav", "good1.wav", "good2.wav", "good3.wav", "good4.wav",
-                            "good5.wav"})
+                            "good5.wav", "applause.wav", "NoMoney.wav", "name.wav"})
         folder_->write(QStringLiteral("music/") + QLatin1String(cue), SilentWav(200));
     folder_->write(QStringLiteral("Text/otbor.txt"),
                    zktest::RecordBytes(zktest::MakeQuestion(
@@ -149,13 +170,40 @@ void TestGameFlow::initTestCase()
     folder_->write(QStringLiteral("zoriklad.ini"), "[music]\nmaysound=1\n[reklama]\nmayreklama=0\n");
     errors_ = std::make_unique<zktest::ErrorLog>();
 
-    // The result windows are stood in for: the test notes what would open and with what.
+    // The test notes every window that opens through the one place; the qualifying round and
+    // the result windows open for real, the others are stood in for.
     zk::SetOpenModalHook([this](FormId id) {
         if (id == FormId::Qualifying)
             return false;
-        opened_ << Opening{id, zk::Game().Winnings, static_cast<int>(errors_->texts.size())};
-        return true;
+        if (id == FormId::Splash)  // while the main window is still being made
+            return true;
+        opened_ << Opening{id, zk::Game().Winnings, static_cast<int>(errors_->texts.size()), main_->ui->Strela->y(),
+                           main_->ui->Memo_Vopros->toPlainText()};
+        return id != FormId::Millionaire && id != FormId::Winnings;
     });
+    QObject::connect(&resultDriver_, &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QLineEdit* name = nullptr;
+        QAbstractButton* ok = nullptr;
+        if (auto* won = qobject_cast<TForm7*>(modal)) {
+            results_ << ResultShown{QString(), won->ui->Edit1->isVisible()};
+            name = won->ui->Edit1;
+            ok = won->ui->Button1;
+        } else if (auto* form = qobject_cast<TForm8*>(modal)) {
+            results_ << ResultShown{form->ui->Label2->text(), form->ui->Edit1->isVisible()};
+            name = form->ui->Edit1;
+            ok = form->ui->Button1;
+        } else {
+            return;
+        }
+        if (name->isVisible()) {
+            // Typed key by key, as a player would (keyClicks knows only ASCII).
+            for (const QChar ch : playerName_)
+                QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        }
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    resultDriver_.start(10);
     zk::ResetGameState();
     main_ = std::make_unique<TForm1>();
     // Start-up makes one qualifying window that is never shown.
@@ -170,6 +218,8 @@ void TestGameFlow::init()
 {
     errors_->texts.clear();
     opened_.clear();
+    results_.clear();
+    zk::ResetTopTen();
 }
 
 void TestGameFlow::cleanup()
@@ -182,6 +232,7 @@ void TestGameFlow::cleanup()
 
 void TestGameFlow::cleanupTestCase()
 {
+    resultDriver_.stop();
     main_.reset();
     zk::SetOpenModalHook({});
     zk::SetProgramPath(QString());
@@ -241,6 +292,20 @@ void TestGameFlow::checkRestingQuestion(int level)
     QCOMPARE(int(zk::Game().CurrentLevel), level);
     QCOMPARE(int(zk::Game().AnswerAllowed), 1);
     QVERIFY(!main_->Timer1->isActive());
+}
+
+void TestGameFlow::checkGameOver()
+{
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(zk::Game().Winnings, 0);
+    QCOMPARE(int(zk::Game().FiftyUsed) + zk::Game().AudienceUsed + zk::Game().FriendUsed, 3);
+    QVERIFY(!main_->ui->Button1->isEnabled());
+    QCOMPARE(main_->ui->Strela->y(), 526);
+    QVERIFY(main_->ui->Memo_Vopros->toPlainText().isEmpty());
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY(main_->AnswerLabels[i]->text().isEmpty());
+        QVERIFY(!main_->AnswerImages[i]->isEnabled());
+    }
 }
 
 void TestGameFlow::clickAnswer(char letter, bool byLabel)
@@ -308,18 +373,27 @@ void TestGameFlow::fifteenRightAnswers()
     QVERIFY(main_->ui->Button1->isEnabled());
     checkRestingQuestion(1);
 
+    playerName_ = QStringLiteral("Миллионер");
     for (int level = 1; level <= 15; ++level)
         answerRight(level);
 
     // The fifteenth: no question file is read, the arrow stays, the millionaire window opens.
     QCOMPARE(int(zk::Game().CurrentLevel), 16);
-    QCOMPARE(main_->ui->Strela->y(), 190);
-    QCOMPARE(zk::Game().Winnings, 500000);
-    QCOMPARE(main_->ui->Memo_Vopros->toPlainText(), QStringLiteral("Вопрос номер 15"));
     QCOMPARE(opened_.size(), 1);
     QCOMPARE(opened_[0].id, FormId::Millionaire);
     QCOMPARE(opened_[0].winnings, 500000);
+    QCOMPARE(opened_[0].arrowTop, 190);
+    QCOMPARE(opened_[0].question, QStringLiteral("Вопрос номер 15"));
+    QCOMPARE(results_.size(), 1);
+    QVERIFY(results_[0].nameField);
     QVERIFY(!main_->Timer1->isActive());
+
+    // The million went into the table, and closing the window brought the game to its end.
+    const zk::TopTen table = zk::ReadTopTen();
+    QCOMPARE(table[0].NameText(), playerName_);
+    QCOMPARE(table[0].Amount, 1000000);
+    QCOMPARE(table[1].NameText(), QStringLiteral("Тармил"));
+    checkGameOver();
 }
 
 void TestGameFlow::wrongAnswerEndsTheGame_data()
@@ -355,22 +429,41 @@ void TestGameFlow::wrongAnswerEndsTheGame()
     }
     QVERIFY(opened_.isEmpty());
 
+    const QString lastCue = zk::Player().fileName();
     const int playsBefore = zk::Player().plays();
+    playerName_ = QStringLiteral("Игрок %1").arg(level);
     main_->Timer1Timer();
-    QCOMPARE(zk::Player().plays(), playsBefore);  // the second tick is silent
-    QCOMPARE(zk::Game().Winnings, winnings);
     QCOMPARE(opened_.size(), 1);
     QCOMPARE(opened_[0].id, FormId::Winnings);
     QCOMPARE(opened_[0].winnings, winnings);
+    QCOMPARE(opened_[0].arrowTop, 526 - 24 * (level - 1));
     QCOMPARE(int(zk::Game().CurrentLevel), level);
-    QCOMPARE(main_->ui->Strela->y(), 526 - 24 * (level - 1));
     QVERIFY(!main_->Timer1->isActive());
+    // The second tick itself was silent: the only cue since is the result window's own.
+    QCOMPARE(zk::Player().plays(), playsBefore + 1);
+    QCOMPARE(zk::Player().fileName(), winnings > 0 ? QStringLiteral("music\\applause.wav")
+                                                   : QStringLiteral("music\\NoMoney.wav"));
+    QVERIFY(lastCue != zk::Player().fileName());
+
+    // The winnings window showed the sum; with nothing won there was no name to give.
+    QCOMPARE(results_.size(), 1);
+    QCOMPARE(results_[0].amount, QStringLiteral("%1 рублей.").arg(winnings));
+    QCOMPARE(results_[0].nameField, winnings > 0);
+    const zk::TopTen table = zk::ReadTopTen();
+    if (winnings > 0) {
+        QCOMPARE(table[0].NameText(), playerName_);
+        QCOMPARE(table[0].Amount, winnings);
+    } else {
+        QCOMPARE(zk::EncodeTopTen(table), zk::EncodeTopTen(zk::DefaultTopTen()));
+    }
+    checkGameOver();
 }
 
 void TestGameFlow::missingNextQuestionEndsWithWinnings()
 {
     const QString file = folder_->file(QStringLiteral("Text/5.txt"));
     QVERIFY(QFile::rename(file, file + QStringLiteral(".away")));
+    playerName_ = QStringLiteral("Осторожный");
     newGame();
     for (int n = 1; n <= 3; ++n)
         answerRight(n);
@@ -389,6 +482,8 @@ void TestGameFlow::missingNextQuestionEndsWithWinnings()
     QCOMPARE(opened_[0].winnings, 500);
     QCOMPARE(int(zk::Game().CurrentLevel), 5);
     QVERIFY(!main_->Timer1->isActive());
+    QCOMPARE(zk::ReadTopTen()[0].Amount, 500);
+    checkGameOver();
 }
 
 void TestGameFlow::leavingTheRoundKeepsTheGame()
