@@ -4,19 +4,15 @@
 #include "platform/errorbox.h"
 #include "ui_Unit2.h"
 
-#include <QScreen>
 #include <QTimer>
 
 TForm2::TForm2(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), ui(new Ui::TForm2), Timer1(new QTimer(this))
 {
     ui->setupUi(this);
-    zk::ApplyDesign(this);
-    setFixedSize(size());
+    zk::SetUpDialog(this);
     // The system's dark 3-D shadow follows the palette, so it is not fixed in the design.
     zk::SetBackColor(ui->Shape1, palette().color(QPalette::Shadow));
-    if (QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
 
     // A coarse timer may fire up to 5 % early; the splash is meant to stand its full 2.8 s.
     Timer1->setTimerType(Qt::PreciseTimer);

@@ -12,7 +12,6 @@
 #include "ui_unit1.h"
 
 #include <QEvent>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace {
@@ -21,15 +20,11 @@ constexpr int kBarBase = 130;
 }  // namespace
 
 TForm3::TForm3(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, zk::kDialogFlags),
       ui(new Ui::TForm3)
 {
     ui->setupUi(this);
-    zk::ApplyDesign(this);
-    setFixedSize(size());
-    if (QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
+    zk::SetUpDialog(this);
     Bars = {ui->ShapeA, ui->ShapeB, ui->ShapeC, ui->ShapeD};
     Percents = {ui->Label1, ui->Label2, ui->Label3, ui->Label4};
     ui->Memo_text->document()->setDocumentMargin(2);

@@ -12,7 +12,6 @@
 #include "ui_unit1.h"
 
 #include <QEvent>
-#include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -31,15 +30,11 @@ void AddLine(QTextEdit* memo, const QString& line)
 }  // namespace
 
 TForm4::TForm4(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, zk::kDialogFlags),
       ui(new Ui::TForm4)
 {
     ui->setupUi(this);
-    zk::ApplyDesign(this);
-    setFixedSize(size());
-    if (QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
+    zk::SetUpDialog(this);
     for (QTextEdit* memo : {ui->Memo_you, ui->Memo_friend}) {
         memo->document()->setDocumentMargin(2);
         memo->installEventFilter(this);

@@ -11,18 +11,13 @@
 #include "ui_unit1.h"
 
 #include <QLabel>
-#include <QScreen>
 
 TForm5::TForm5(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, zk::kDialogFlags),
       ui(new Ui::TForm5)
 {
     ui->setupUi(this);
-    zk::ApplyDesign(this);
-    setFixedSize(size());
-    if (QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
+    zk::SetUpDialog(this);
     // Neither button is the dialog's default: Enter presses whichever has the focus.
     ui->Button_yes->setFocus();
     connect(ui->Button_yes, &QAbstractButton::clicked, this, [this] { zk::Guarded([this] { Button_yesClick(); }); });

@@ -1,6 +1,8 @@
 #include "platform/design.h"
 
 #include <QAbstractButton>
+#include <QDialog>
+#include <QScreen>
 #include <QFont>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -71,6 +73,14 @@ void ApplyDesign(QWidget* root)
         if (text.isValid())
             SetTextColor(w, QColor(text.toString()));
     }
+}
+
+void SetUpDialog(QDialog* dialog)
+{
+    ApplyDesign(dialog);
+    dialog->setFixedSize(dialog->size());
+    if (QScreen* s = dialog->screen())
+        dialog->move(s->geometry().center() - dialog->rect().center());
 }
 
 }  // namespace zk

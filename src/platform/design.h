@@ -1,6 +1,8 @@
 #pragma once
 #include <QColor>
+#include <Qt>
 
+class QDialog;
 class QWidget;
 
 namespace zk {
@@ -12,6 +14,12 @@ namespace zk {
 //   backColor  "#000000"                    (an opaque background)
 // ApplyDesign walks the window once after setupUi and applies them.
 void ApplyDesign(QWidget* root);
+
+// Every game window but the main one: a fixed-size dialog frame with a title and a close box.
+inline const Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+// After setupUi: the design applied, the designed size fixed, the window centred on its screen.
+void SetUpDialog(QDialog* dialog);
 
 // Colours set at run time; they hold in the enabled and the disabled state alike.
 void SetBackColor(QWidget* w, const QColor& color);

@@ -10,7 +10,6 @@
 #include "ui_Unit6.h"
 
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -37,15 +36,11 @@ void DeleteFirstLine(QTextEdit* memo)
 }  // namespace
 
 TForm6::TForm6(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, zk::kDialogFlags),
       ui(new Ui::TForm6)
 {
     ui->setupUi(this);
-    ApplyDesign(this);
-    setFixedSize(size());
-    if (QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
+    zk::SetUpDialog(this);
     // Agrees with the question-bank tool, which measures the task with 3 px inside each edge.
     ui->Memo1->document()->setDocumentMargin(2);
     ui->Memo2->document()->setDocumentMargin(2);

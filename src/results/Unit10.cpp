@@ -6,7 +6,6 @@
 #include "platform/random.h"
 #include "ui_Unit10.h"
 
-#include <QScreen>
 #include <QShowEvent>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -28,15 +27,11 @@ void SetMemoLines(QTextEdit* memo, const QString& text)
 }  // namespace
 
 TForm10::TForm10(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, zk::kDialogFlags),
       ui(new Ui::TForm10)
 {
     ui->setupUi(this);
-    zk::ApplyDesign(this);
-    setFixedSize(size());
-    if (QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
+    zk::SetUpDialog(this);
 
     // The memos are a display only: a click or the focus passes on to OK.
     for (QTextEdit* memo : {ui->Memo1, ui->Memo2}) {

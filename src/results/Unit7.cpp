@@ -5,18 +5,13 @@
 #include "results/Unit8.h"
 #include "ui_Unit7.h"
 
-#include <QScreen>
 
 TForm7::TForm7(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, zk::kDialogFlags),
       ui(new Ui::TForm7)
 {
     ui->setupUi(this);
-    zk::ApplyDesign(this);
-    setFixedSize(size());
-    if (QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
+    zk::SetUpDialog(this);
     connect(ui->Button1, &QAbstractButton::clicked, this, [this] { zk::Guarded([this] { Button1Click(); }); });
 }
 

@@ -8,7 +8,6 @@
 #include "results/topten.h"
 #include "ui_Unit8.h"
 
-#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -30,16 +29,12 @@ void EndOfGame()
 }  // namespace zk
 
 TForm8::TForm8(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, zk::kDialogFlags),
       ui(new Ui::TForm8),
       Timer1(new QTimer(this))
 {
     ui->setupUi(this);
-    zk::ApplyDesign(this);
-    setFixedSize(size());
-    if (QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
+    zk::SetUpDialog(this);
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(3500);

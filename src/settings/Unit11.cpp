@@ -6,7 +6,6 @@
 #include "platform/random.h"
 #include "ui_Unit11.h"
 
-#include <QScreen>
 
 namespace zk {
 
@@ -15,15 +14,11 @@ QString AdvertPictureName(int n) { return QStringLiteral("Graph\\Reklama\\Reklam
 }  // namespace zk
 
 TForm11::TForm11(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, zk::kDialogFlags),
       ui(new Ui::TForm11)
 {
     ui->setupUi(this);
-    zk::ApplyDesign(this);
-    setFixedSize(size());
-    if (QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
+    zk::SetUpDialog(this);
 
     connect(ui->BitBtnWithColor1, &QAbstractButton::clicked, this,
             [this] { zk::Guarded([this] { BitBtnWithColor1Click(); }); });

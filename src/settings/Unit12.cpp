@@ -7,7 +7,6 @@
 #include "ui_Unit12.h"
 
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 
@@ -70,15 +69,11 @@ void SetCentredText(QTextEdit* memo, const QString& text)
 }  // namespace
 
 TForm12::TForm12(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, zk::kDialogFlags),
       ui(new Ui::TForm12)
 {
     ui->setupUi(this);
-    zk::ApplyDesign(this);
-    setFixedSize(size());
-    if (QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
+    zk::SetUpDialog(this);
 
     TopicLabels = {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6, ui->Label7};
     for (QLabel* label : TopicLabels) {

@@ -4,7 +4,6 @@
 #include "platform/errorbox.h"
 #include "ui_Unit13.h"
 
-#include <QScreen>
 
 namespace {
 
@@ -22,15 +21,11 @@ const char* const kLegalWarning =
 }  // namespace
 
 TForm13::TForm13(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, zk::kDialogFlags),
       ui(new Ui::TForm13)
 {
     ui->setupUi(this);
-    zk::ApplyDesign(this);
-    setFixedSize(size());
-    if (QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
+    zk::SetUpDialog(this);
 
     ui->Memo1->document()->setDocumentMargin(2);
     ui->Memo1->setPlainText(QString::fromUtf8(kLegalWarning));

@@ -4,20 +4,15 @@
 #include "platform/errorbox.h"
 #include "ui_Unit14.h"
 
-#include <QScreen>
 #include <QTimer>
 
 TForm14::TForm14(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, zk::kDialogFlags),
       ui(new Ui::TForm14),
       Timer1(new QTimer(this))
 {
     ui->setupUi(this);
-    zk::ApplyDesign(this);
-    setFixedSize(size());
-    if (QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
+    zk::SetUpDialog(this);
     ui->StaticText2->hide();
 
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -12,7 +12,6 @@
 #include <QInputDialog>
 #include <QLocale>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTime>
 
 namespace zk {
@@ -118,17 +117,13 @@ void SetHackerVisible(bool visible)
 }  // namespace
 
 TForm9::TForm9(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, zk::kDialogFlags),
       ui(new Ui::TForm9),
       RadioGroup1Items(new QButtonGroup(this)),
       RadioGroup2Items(new QButtonGroup(this))
 {
     ui->setupUi(this);
-    zk::ApplyDesign(this);
-    setFixedSize(size());
-    if (QScreen* s = screen())
-        move(s->geometry().center() - rect().center());
+    zk::SetUpDialog(this);
 
     // The system draws radio circles white whatever the window's colour; on the black
     // background the inherited black would hide them.

@@ -32,23 +32,6 @@ const QColor kAmber(255, 204, 102);
 const QColor kGreen(0, 255, 0);
 const QColor kRed(255, 0, 0);
 
-QByteArray SilentWav(int milliseconds)
-{
-    const quint32 rate = 22050;
-    const quint32 dataBytes = rate * 2 * static_cast<quint32>(milliseconds) / 1000;
-    QByteArray wav;
-    QDataStream out(&wav, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + dataBytes);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << rate << quint32(rate * 2) << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << dataBytes;
-    wav.append(QByteArray(static_cast<int>(dataBytes), '\0'));
-    return wav;
-}
-
 // The right letter of each level's only question: every letter comes up.
 char RightLetter(int level) { return "abcd"[(level * 3) % 4]; }
 
@@ -152,7 +135,7 @@ void TestGameFlow::initTestCase()
     for (const char* cue : {"hello1.wav", "hello2.wav", "intro1.wav", "intro2.wav", "intro3.wav", "bellOtbor.wav",
                             "bad.wav", "bell.wav", "good0.wav", "good1.wav", "good2.wav", "good3.wav", "good4.wav",
                             "good5.wav", "applause.wav", "NoMoney.wav", "name.wav"})
-        folder_->write(QStringLiteral("music/") + QLatin1String(cue), SilentWav(200));
+        folder_->write(QStringLiteral("music/") + QLatin1String(cue), zktest::SilentWav(200));
     folder_->write(QStringLiteral("Text/otbor.txt"),
                    zktest::RecordBytes(zktest::MakeQuestion(
                        QStringLiteral("Расположите числа по возрастанию."),

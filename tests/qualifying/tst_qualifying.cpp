@@ -23,24 +23,6 @@ const QString kRightText = QStringLiteral("Поздравляю!!! Вы отве
 const QString kWrongText =
     QStringLiteral("К сожалению вы неправильно ответили на этот вопрос. Правильная последовательность:  ");
 
-// A silent mono WAV of the given length, so cues really play (on the dummy audio driver).
-QByteArray SilentWav(int milliseconds)
-{
-    const quint32 rate = 22050;
-    const quint32 dataBytes = rate * 2 * static_cast<quint32>(milliseconds) / 1000;
-    QByteArray wav;
-    QDataStream out(&wav, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + dataBytes);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << rate << quint32(rate * 2) << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << dataBytes;
-    wav.append(QByteArray(static_cast<int>(dataBytes), '\0'));
-    return wav;
-}
-
 QStringList slotTexts(const TForm6& form)
 {
     QStringList texts;
@@ -102,7 +84,7 @@ void TestQualifying::initTestCase()
     folder_ = std::make_unique<zktest::GameFolder>();
     folder_->copyShippedMedia();
     for (const char* cue : {"intro1.wav", "intro2.wav", "intro3.wav", "bad.wav", "bellOtbor.wav"})
-        folder_->write(QStringLiteral("music/") + QLatin1String(cue), SilentWav(3000));
+        folder_->write(QStringLiteral("music/") + QLatin1String(cue), zktest::SilentWav(3000));
     errors_ = std::make_unique<zktest::ErrorLog>();
 }
 
@@ -427,8 +409,8 @@ void TestQualifying::startButton()
         QStringLiteral("Первый вопрос"), {QStringLiteral("А"), QStringLiteral("Б"), QStringLiteral("В"), QStringLiteral("Г")}, 'b');
     if (firstQuestion)
         folder_->write(QStringLiteral("Text/1.txt"), zktest::RecordBytes(first));
-    folder_->write(QStringLiteral("music/hello1.wav"), SilentWav(100));
-    folder_->write(QStringLiteral("music/hello2.wav"), SilentWav(100));
+    folder_->write(QStringLiteral("music/hello1.wav"), zktest::SilentWav(100));
+    folder_->write(QStringLiteral("music/hello2.wav"), zktest::SilentWav(100));
     zk::SetProgramPath(folder_->file(QStringLiteral("zoriklad")));
     zk::SetOpenModalHook([](zk::FormId id) { return id == zk::FormId::Splash; });
     auto main = std::make_unique<TForm1>();

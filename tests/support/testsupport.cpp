@@ -4,11 +4,29 @@
 #include "platform/errorbox.h"
 #include "platform/random.h"
 
+#include <QDataStream>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
 namespace zktest {
+
+QByteArray SilentWav(int milliseconds)
+{
+    const quint32 rate = 22050;
+    const quint32 dataBytes = rate * 2 * static_cast<quint32>(milliseconds) / 1000;
+    QByteArray wav;
+    QDataStream out(&wav, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + dataBytes);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << rate << quint32(rate * 2) << quint16(2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << dataBytes;
+    wav.append(QByteArray(static_cast<int>(dataBytes), '\0'));
+    return wav;
+}
 
 GameFolder::GameFolder()
 {

@@ -28,6 +28,9 @@ private:
     QString oldCwd_;
 };
 
+// A mono 16-bit 22 050 Hz WAV of silence, for cues that must exist but need not be heard.
+QByteArray SilentWav(int milliseconds);
+
 // A question record from UTF-8 texts.
 zk::QuestionRecord MakeQuestion(const QString& text, const QStringList& answers, char correct);
 QByteArray RecordBytes(const zk::QuestionRecord& record);
