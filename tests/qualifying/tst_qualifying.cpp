@@ -73,6 +73,8 @@ private:
     // equal item is on the n-th row showing that text.
     int rowOf(const TForm6& form, const QStringList& items, int item) const;
     void clickRow(TForm6& form, int row, int how);
+    // Shows the window, clicks its rows in the right order and checks.
+    void passRound(TForm6& form, int how);
 
     std::unique_ptr<zktest::GameFolder> folder_;
     std::unique_ptr<zktest::ErrorLog> errors_;
@@ -121,6 +123,17 @@ int TestQualifying::rowOf(const TForm6& form, const QStringList& items, int item
 }
 
 // how: 0 the letter badge, 1 the plate, 2 the text; all three are the same command.
+void TestQualifying::passRound(TForm6& form, int how)
+{
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (int item = 0; item < 4; ++item)
+        for (int row = 1; row <= 4; ++row)
+            if (form.RowLabels[row - 1]->text() == zk::Qualifying().RightOrder[item])
+                clickRow(form, row, how);
+    QTest::mouseClick(form.ui->Button1, Qt::LeftButton);
+}
+
 void TestQualifying::clickRow(TForm6& form, int row, int how)
 {
     const std::array<QWidget*, 4> badges{form.ui->Image1, form.ui->Image2, form.ui->Image3, form.ui->Image4};
@@ -378,13 +391,7 @@ void TestQualifying::recordKeptApart()
     // The start-up instance, then an opening that is passed but left without starting.
     { TForm6 startup; }
     TForm6 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (int item = 0; item < 4; ++item)
-        for (int row = 1; row <= 4; ++row)
-            if (form.RowLabels[row - 1]->text() == zk::Qualifying().RightOrder[item])
-                clickRow(form, row, 1);
-    QTest::mouseClick(form.ui->Button1, Qt::LeftButton);
+    passRound(form, 1);
     QVERIFY(form.ui->Button3->isVisible());
     form.close();
 
@@ -418,13 +425,7 @@ void TestQualifying::startButton()
     zk::Game().FiftyOnQuestion = 1;
 
     TForm6 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    for (int item = 0; item < 4; ++item)
-        for (int row = 1; row <= 4; ++row)
-            if (form.RowLabels[row - 1]->text() == zk::Qualifying().RightOrder[item])
-                clickRow(form, row, 0);
-    QTest::mouseClick(form.ui->Button1, Qt::LeftButton);
+    passRound(form, 0);
     QVERIFY(errors_->texts.isEmpty());
     QTest::mouseClick(form.ui->Button3, Qt::LeftButton);
 
