@@ -12,9 +12,9 @@
 namespace zk {
 namespace {
 
-void applyFont(QWidget* w, const QString& spec)
+void applyFont(QWidget* w, const QString& description)
 {
-    const QStringList parts = spec.split(QLatin1Char(','));
+    const QStringList parts = description.split(QLatin1Char(','));
     if (parts.size() < 2)
         return;
     QFont f(parts.at(0).trimmed());

@@ -69,13 +69,13 @@ brass() {
 
 # pad DUR NOTE...: slow swelling chord of detuned saws, dark and soft.
 pad() {
-    local d=$1 spec=() n
+    local d=$1 voices=() n
     shift
     local notes="$*"
     local f="$T/pad-$d-${notes// /_}.wav"
     if [[ ! -e $f ]]; then
-        for n; do spec+=(sawtooth "$(hz "$n" -9)" sawtooth "$(hz "$n" 9)"); done
-        sox -R -c $((${#spec[@]} / 2)) -r "$RATE" -n "${W[@]}" "$f" synth "$d" "${spec[@]}" \
+        for n; do voices+=(sawtooth "$(hz "$n" -9)" sawtooth "$(hz "$n" 9)"); done
+        sox -R -c $((${#voices[@]} / 2)) -r "$RATE" -n "${W[@]}" "$f" synth "$d" "${voices[@]}" \
             remix - gain -12 lowpass 700 lowpass 1000 chorus 0.7 0.9 45 0.4 0.25 2 -t \
             fade h "$(calc "$d * 0.35")" "$d" "$(calc "$d * 0.4")"
     fi
