@@ -570,10 +570,15 @@ TBitBtnWithColor::TBitBtnWithColor(QWidget* parent)
     setAutoDefault(true);
     // Connected first, so the dialog's result is set before the click handlers run.
     connect(this, &QAbstractButton::clicked, this, &TBitBtnWithColor::HandleClick);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
 
-TBitBtnWithColor::~TBitBtnWithColor() = default;
+TBitBtnWithColor::~TBitBtnWithColor()
+{
+    // A focused button hands its focus on while QWidget takes it down, and by then this
+    // part of it is gone; the connection would only go later, with the QObject.
+    disconnect(focusWatch_);
+}
 
 void TBitBtnWithColor::setColor(const QColor& color)
 {

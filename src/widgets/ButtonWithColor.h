@@ -183,6 +183,7 @@ private:
     bool cancel_ = false;
     int modalResult_ = 0;
     QShortcut* cancelKey_ = nullptr;
+    QMetaObject::Connection focusWatch_;
 };
 
 // Where glyph and caption go inside a rectangle.
