@@ -9,6 +9,7 @@
 #include "platform/errorbox.h"
 #include "platform/fonts.h"
 #include "platform/inifile.h"
+#include "platform/random.h"
 #include "settings/Unit12.h"
 #include "settings/Unit14.h"
 
@@ -73,6 +74,9 @@ int main(int argc, char* argv[])
     ini.close();
     zk::SetProgramPath(programDir.filePath(QStringLiteral("zoriklad")));
     zk::SetErrorRecorder([](const QString& text) { std::fprintf(stderr, "error box: %s\n", qPrintable(text)); });
+    // A fixed clock makes every random draw (question, qualifying task, advert) the same in each run,
+    // so two sets of shots can be compared pixel by pixel.
+    zk::SetTimeOfDaySource([] { return 12u * 3600u * 1000u; });
     // Windows that another window would open are grabbed on their own below.
     zk::SetOpenModalHook([](zk::FormId) { return true; });
 
