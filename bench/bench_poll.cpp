@@ -61,7 +61,11 @@ void BM_MakeWrongPoll(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_AudienceVote)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
-BENCHMARK(BM_AudienceVoteSingle)->Unit(benchmark::kMicrosecond)->Iterations(1)->Repetitions(2001)->ReportAggregatesOnly(true);
+BENCHMARK(BM_AudienceVoteSingle)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(1)
+    ->Repetitions(2001)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_MakeRightPoll)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK(BM_MakeWrongPoll)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
 BENCHMARK_MAIN();

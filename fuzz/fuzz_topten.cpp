@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const zk::ParsedTopTen parsed = zk::ParseTopTen(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const zk::ParsedTopTen parsed =
+        zk::ParseTopTen(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
     (void)parsed;
     try {
         zkfuzz::WriteFile(QStringLiteral("best.dat"), data, size);

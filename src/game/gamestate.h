@@ -7,8 +7,8 @@
 namespace zk {
 
 // The prize of each level, 1..15 (index 0 unused).
-inline constexpr std::array<std::int32_t, 16> Prizes = {
-    0, 100, 200, 300, 500, 1000, 2000, 4000, 8000, 16000, 32000, 64000, 125000, 250000, 500000, 1000000};
+inline constexpr std::array<std::int32_t, 16> Prizes = {0,    100,   200,   300,   500,    1000,   2000,   4000,
+                                                        8000, 16000, 32000, 64000, 125000, 250000, 500000, 1000000};
 
 inline constexpr bool IsGuaranteed(std::int32_t amount) { return amount == 1000 || amount == 32000; }
 

@@ -45,9 +45,10 @@ QString HostComment(int winnings, int levelNow)
 {
     switch (winnings) {
     case 100:
-        return QStringLiteral("   Великолепно! Вы сумели ответить на первый вопрос. Это очень хорошее начало. Если "
-                              "будете продолжать в том же духе то совсем скоро доберётесь до миллиона. А теперь "
-                              "второй вопрос.");
+        return QStringLiteral(
+            "   Великолепно! Вы сумели ответить на первый вопрос. Это очень хорошее начало. Если "
+            "будете продолжать в том же духе то совсем скоро доберётесь до миллиона. А теперь "
+            "второй вопрос.");
     case 200:
     case 300:
     case 2000:
@@ -56,29 +57,35 @@ QString HostComment(int winnings, int levelNow)
     case 64000:
     case 125000:
     case 250000:
-        return QStringLiteral("   Замечательно! Вы ответили на вопрос номер %1. Теперь попробуйте ответить на "
-                              "следующий вопрос.")
+        return QStringLiteral(
+                   "   Замечательно! Вы ответили на вопрос номер %1. Теперь попробуйте ответить на "
+                   "следующий вопрос.")
             .arg(levelNow - 1);
     case 500:
-        return QStringLiteral("   Внимание! Вы подошли к первой несгораемой сумме. Будьте очень внимательны и "
-                              "хорошо подумайте, прежде чем отвечать на вопрос. Если вы не уверены в своём ответе, "
-                              "то воспользуйтесь подсказками.");
+        return QStringLiteral(
+            "   Внимание! Вы подошли к первой несгораемой сумме. Будьте очень внимательны и "
+            "хорошо подумайте, прежде чем отвечать на вопрос. Если вы не уверены в своём ответе, "
+            "то воспользуйтесь подсказками.");
     case 1000:
-        return QStringLiteral("   Поздравляю вас! Вам удалось получить первую несгораемую сумму - 1000 рублей. "
-                              "Теперь эти деньги точно ваши. А сейчас постарайтесь сосредоточиться, потому что "
-                              "вопросы будут посложнее.");
+        return QStringLiteral(
+            "   Поздравляю вас! Вам удалось получить первую несгораемую сумму - 1000 рублей. "
+            "Теперь эти деньги точно ваши. А сейчас постарайтесь сосредоточиться, потому что "
+            "вопросы будут посложнее.");
     case 16000:
-        return QStringLiteral("   Внимание! Вы подошли ко второй несгораемой сумме. Будьте очень внимательны и "
-                              "хорошо подумайте, прежде чем отвечать на вопрос. Если вы не уверены в своём ответе, "
-                              "то воспользуйтесь подсказками.");
+        return QStringLiteral(
+            "   Внимание! Вы подошли ко второй несгораемой сумме. Будьте очень внимательны и "
+            "хорошо подумайте, прежде чем отвечать на вопрос. Если вы не уверены в своём ответе, "
+            "то воспользуйтесь подсказками.");
     case 32000:
-        return QStringLiteral("   Поздравляю вас! Вам удалось получить вторую несгораемую сумму - 32 000 рублей. "
-                              "Это очень хороший результат. А сейчас постарайтесь сосредоточиться, потому что "
-                              "вопросы будут очень сложными.");
+        return QStringLiteral(
+            "   Поздравляю вас! Вам удалось получить вторую несгораемую сумму - 32 000 рублей. "
+            "Это очень хороший результат. А сейчас постарайтесь сосредоточиться, потому что "
+            "вопросы будут очень сложными.");
     case 500000:
-        return QStringLiteral("   Внимание! Вы подошли миллиону. Вы показали великолепный результат. Ещё "
-                              "практически никому не удавалось дойти до этого вопроса. Не спешите, подумайте очень "
-                              "хорошо, и если вы правильно ответите на этот вопрос, то станите МИЛЛИОНЕРОМ.");
+        return QStringLiteral(
+            "   Внимание! Вы подошли миллиону. Вы показали великолепный результат. Ещё "
+            "практически никому не удавалось дойти до этого вопроса. Не спешите, подумайте очень "
+            "хорошо, и если вы правильно ответите на этот вопрос, то станите МИЛЛИОНЕРОМ.");
     default: return {};
     }
 }
@@ -134,11 +141,14 @@ void TForm1::connectHandlers()
     connect(ui->N11, &QAction::triggered, this, [] { Guarded([] { OpenModal(FormId::About); }); });
 
     // Mouse movement for the hint line, clicks on the answer labels, the focus sink.
-    const QList<QWidget*> watched{ui->Podsk_5050, ui->Podsk_zal, ui->Podsk_friend, ui->Label1, ui->Memo_Vopros,
-                                  ui->Memo_Vopros->viewport(), ui->Image4, ui->Memo1, ui->Memo1->viewport(),
-                                  ui->Image3, ui->OtvetA, ui->OtvetB, ui->OtvetC, ui->OtvetD, ui->BukvaA,
-                                  ui->BukvaC, ui->Image1, ui->Image2, ui->Image_Money, ui->Strela, ui->LabelA,
-                                  ui->LabelB, ui->LabelC, ui->LabelD};
+    const QList<QWidget*> watched{ui->Podsk_5050,  ui->Podsk_zal,   ui->Podsk_friend,
+                                  ui->Label1,      ui->Memo_Vopros, ui->Memo_Vopros->viewport(),
+                                  ui->Image4,      ui->Memo1,       ui->Memo1->viewport(),
+                                  ui->Image3,      ui->OtvetA,      ui->OtvetB,
+                                  ui->OtvetC,      ui->OtvetD,      ui->BukvaA,
+                                  ui->BukvaC,      ui->Image1,      ui->Image2,
+                                  ui->Image_Money, ui->Strela,      ui->LabelA,
+                                  ui->LabelB,      ui->LabelC,      ui->LabelD};
     for (QWidget* w : watched) {
         w->setMouseTracking(true);
         w->installEventFilter(this);
@@ -439,7 +449,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* me = static_cast<QMouseEvent*>(event);
         for (int i = 0; i < 4; ++i) {
-            if (w == AnswerLabels[i] && me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint())) {
+            if (w == AnswerLabels[i] && me->button() == Qt::LeftButton &&
+                w->rect().contains(me->position().toPoint())) {
                 const char letter = static_cast<char>('a' + i);
                 Guarded([&] { AnswerClick(letter); });
                 return true;

@@ -19,9 +19,7 @@ namespace {
 constexpr int kBarBase = 130;
 }  // namespace
 
-TForm3::TForm3(QWidget* owner)
-    : QDialog(owner, zk::kDialogFlags),
-      ui(new Ui::TForm3)
+TForm3::TForm3(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm3)
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);
@@ -31,7 +29,8 @@ TForm3::TForm3(QWidget* owner)
     ui->Memo_text->installEventFilter(this);
     ui->Memo_text->viewport()->installEventFilter(this);
 
-    connect(ui->Button_resalt, &QAbstractButton::clicked, this, [this] { zk::Guarded([this] { Button_resaltClick(); }); });
+    connect(ui->Button_resalt, &QAbstractButton::clicked, this,
+            [this] { zk::Guarded([this] { Button_resaltClick(); }); });
     connect(ui->Button_back, &QAbstractButton::clicked, this, [this] { zk::Guarded([this] { Button_backClick(); }); });
 }
 

@@ -23,7 +23,7 @@ public:
     void Memo_textMouseDown();
 
     Ui::TForm3* ui;
-    std::array<QFrame*, 4> Bars{};     // ShapeA..ShapeD
+    std::array<QFrame*, 4> Bars{};  // ShapeA..ShapeD
     std::array<QLabel*, 4> Percents{};  // Label1..Label4
 
 protected:

@@ -29,9 +29,7 @@ void AddLine(QTextEdit* memo, const QString& line)
 
 }  // namespace
 
-TForm4::TForm4(QWidget* owner)
-    : QDialog(owner, zk::kDialogFlags),
-      ui(new Ui::TForm4)
+TForm4::TForm4(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm4)
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);
@@ -42,7 +40,8 @@ TForm4::TForm4(QWidget* owner)
     }
     ui->Button_zvonok->setFocus();
 
-    connect(ui->Button_zvonok, &QAbstractButton::clicked, this, [this] { zk::Guarded([this] { Button_zvonokClick(); }); });
+    connect(ui->Button_zvonok, &QAbstractButton::clicked, this,
+            [this] { zk::Guarded([this] { Button_zvonokClick(); }); });
     connect(ui->Button_back, &QAbstractButton::clicked, this, [this] { zk::Guarded([this] { Button_backClick(); }); });
     zk::Guarded([this] { FormCreate(); });
 }

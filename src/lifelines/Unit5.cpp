@@ -12,9 +12,7 @@
 
 #include <QLabel>
 
-TForm5::TForm5(QWidget* owner)
-    : QDialog(owner, zk::kDialogFlags),
-      ui(new Ui::TForm5)
+TForm5::TForm5(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm5)
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);

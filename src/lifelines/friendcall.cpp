@@ -39,7 +39,7 @@ QString FriendGreeting(const QString& name, const QString& question)
 QString FriendReply(char upperLetter)
 {
     return QStringLiteral("   Я думаю, что правильный ответ ") + QLatin1Char(upperLetter) +
-           QStringLiteral(". Но я не совсем уверен.");
+        QStringLiteral(". Но я не совсем уверен.");
 }
 
 }  // namespace zk

@@ -121,7 +121,7 @@ AudienceVote TakeAudienceVote(char correct, bool fiftyOnQuestion, const AnswersI
 QString AudienceSentence(char upperLetter)
 {
     return QStringLiteral("   Большинство присутствующих в зале считает, что правильный ответ ") +
-           QLatin1Char(upperLetter) + QStringLiteral(". Но не забывайте о том, что зал может ошибаться.");
+        QLatin1Char(upperLetter) + QStringLiteral(". Но не забывайте о том, что зал может ошибаться.");
 }
 
 }  // namespace zk

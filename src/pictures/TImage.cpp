@@ -16,10 +16,7 @@
 
 namespace {
 
-QString Extension(const QString& path)
-{
-    return QFileInfo(path).suffix().toLower();
-}
+QString Extension(const QString& path) { return QFileInfo(path).suffix().toLower(); }
 
 bool KnownExtension(const QString& ext)
 {
@@ -51,16 +48,10 @@ QRect TargetRect(const QRect& box, const QSize& picture, bool stretch, bool cent
 
 }  // namespace
 
-TImage::TImage(QWidget* parent) : QWidget(parent)
-{
-    setMouseTracking(true);
-}
+TImage::TImage(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 
 // The movie reads from the buffer, so it goes first.
-TImage::~TImage()
-{
-    clearPicture();
-}
+TImage::~TImage() { clearPicture(); }
 
 void TImage::LoadFromFile(const QString& gameName)
 {
@@ -208,15 +199,9 @@ void TImage::setCenter(bool on)
     update();
 }
 
-bool TImage::isAnimated() const
-{
-    return movie_ != nullptr;
-}
+bool TImage::isAnimated() const { return movie_ != nullptr; }
 
-bool TImage::isPlaying() const
-{
-    return movie_ && movie_->state() == QMovie::Running;
-}
+bool TImage::isPlaying() const { return movie_ && movie_->state() == QMovie::Running; }
 
 QSize TImage::pictureSize() const
 {

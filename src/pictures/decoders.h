@@ -21,7 +21,8 @@ struct GifInfo {
 // or the file stops inside a block.
 GifInfo CheckGif(const QByteArray& bytes);
 
-// The libjpeg decompressor: RGB888 for colour pictures, Grayscale8 for grey ones. Throws "JPEG error #N" with the library's msg_code.
+// The libjpeg decompressor: RGB888 for colour pictures, Grayscale8 for grey ones. Throws "JPEG error #N" with the
+// library's msg_code.
 QImage DecodeJpeg(const QByteArray& bytes);
 QString JpegErrorText(int msgCode);
 

@@ -21,10 +21,7 @@ bool SkipSubBlocks(const QByteArray& b, qsizetype& pos)
     }
 }
 
-qsizetype ColourTableBytes(uchar flags)
-{
-    return (flags & 0x80) ? qsizetype(3) << ((flags & 7) + 1) : 0;
-}
+qsizetype ColourTableBytes(uchar flags) { return (flags & 0x80) ? qsizetype(3) << ((flags & 7) + 1) : 0; }
 
 // Qt's reader takes a file cut off after a whole frame for a complete, shorter one, so a
 // broken animation would quietly become a still. Walking the blocks tells the two apart.
@@ -53,8 +50,7 @@ bool EndsInsideBlock(const QByteArray& b)
                 return true;
             break;
         }
-        default:
-            return false;  // anything else is the reader's to judge
+        default: return false;  // anything else is the reader's to judge
         }
     }
     return false;

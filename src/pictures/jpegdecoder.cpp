@@ -26,10 +26,7 @@ struct Session {
     jpeg_decompress_struct cinfo;
 };
 
-[[noreturn]] void OnError(j_common_ptr cinfo)
-{
-    std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
-}
+[[noreturn]] void OnError(j_common_ptr cinfo) { std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1); }
 
 // Warnings (a file cut short in its scan data, a corrupt entropy segment) are not fatal:
 // libjpeg fills in what is missing and the picture is shown as far as it goes.
@@ -87,10 +84,7 @@ int Decompress(const unsigned char* data, unsigned long size, Target* target, Se
 
 }  // namespace
 
-QString JpegErrorText(int msgCode)
-{
-    return QStringLiteral("JPEG error #%1").arg(msgCode);
-}
+QString JpegErrorText(int msgCode) { return QStringLiteral("JPEG error #%1").arg(msgCode); }
 
 QImage DecodeJpeg(const QByteArray& bytes)
 {

@@ -26,7 +26,8 @@ void applyFont(QWidget* w, const QString& description)
 // Text boxes paint their text and background with the text roles; labels and the rest with the window roles.
 bool isTextBox(const QWidget* w)
 {
-    return qobject_cast<const QTextEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QLineEdit*>(w);
+    return qobject_cast<const QTextEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+        qobject_cast<const QLineEdit*>(w);
 }
 
 }  // namespace

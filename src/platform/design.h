@@ -17,7 +17,7 @@ void ApplyDesign(QWidget* root);
 
 // Every game window but the main one: a fixed-size dialog frame with a title and a close box.
 inline const Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 // After setupUi: the design applied, the designed size fixed, the window centred on its screen.
 void SetUpDialog(QDialog* dialog);
 

@@ -20,7 +20,8 @@ QString ResolveDataPath(const QString& gameName)
         if (searching && part != QLatin1String(".") && part != QLatin1String("..")) {
             const QFileInfo exact(QDir(dirPath), part);
             if (!exact.exists()) {
-                const QStringList entries = QDir(dirPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+                const QStringList entries =
+                    QDir(dirPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
                 bool found = false;
                 for (const QString& entry : entries) {
                     if (entry.compare(part, Qt::CaseInsensitive) == 0) {

@@ -35,9 +35,7 @@ void DeleteFirstLine(QTextEdit* memo)
 
 }  // namespace
 
-TForm6::TForm6(QWidget* owner)
-    : QDialog(owner, zk::kDialogFlags),
-      ui(new Ui::TForm6)
+TForm6::TForm6(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm6)
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);
@@ -173,7 +171,8 @@ bool TForm6::eventFilter(QObject* watched, QEvent* event)
         auto* me = static_cast<QMouseEvent*>(event);
         for (int i = 0; i < 4; ++i) {
             QLabel* label = RowLabels[i];
-            if (watched == label && me->button() == Qt::LeftButton && label->rect().contains(me->position().toPoint())) {
+            if (watched == label && me->button() == Qt::LeftButton &&
+                label->rect().contains(me->position().toPoint())) {
                 const int row = i + 1;
                 Guarded([&] { PickItem(row); });
                 return true;
@@ -182,7 +181,7 @@ bool TForm6::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::MouseButtonPress) {
         const bool memo = watched == ui->Memo1 || watched == ui->Memo1->viewport() || watched == ui->Memo2 ||
-                          watched == ui->Memo2->viewport();
+            watched == ui->Memo2->viewport();
         // The text boxes hand the focus to the check button while it can still be used.
         if (memo && ui->Button1->isEnabled()) {
             ui->Button1->setFocus();

@@ -20,7 +20,9 @@ void QualifyingRound::Shuffle()
     // Draws are compared by row number, not by text, so equal items cannot stall it.
     std::array<std::uint32_t, 4> drawn{};
     for (int i = 0; i < 4; ++i) {
-        const auto taken = [&](std::uint32_t r) { return std::find(drawn.begin(), drawn.begin() + i, r) != drawn.begin() + i; };
+        const auto taken = [&](std::uint32_t r) {
+            return std::find(drawn.begin(), drawn.begin() + i, r) != drawn.begin() + i;
+        };
         do {
             drawn[i] = Random(4) + 1;
             ShownOrder[i] = RightOrder[drawn[i] - 1];
@@ -32,7 +34,8 @@ int QualifyingRound::Pick(int row)
 {
     if (row < 1 || row > 4)
         return 0;
-    const auto free = std::find_if(ChosenOrder.begin(), ChosenOrder.end(), [](const QString& s) { return s.isEmpty(); });
+    const auto free =
+        std::find_if(ChosenOrder.begin(), ChosenOrder.end(), [](const QString& s) { return s.isEmpty(); });
     if (free == ChosenOrder.end())
         return 0;
     *free = ShownOrder[row - 1];
@@ -74,7 +77,7 @@ QString QualifyingRightText()
 QString QualifyingWrongText(const QualifyingRound& round)
 {
     return QStringLiteral("К сожалению вы неправильно ответили на этот вопрос. Правильная последовательность:  ") +
-           round.RightOrderList();
+        round.RightOrderList();
 }
 
 }  // namespace zk

@@ -15,8 +15,8 @@ struct QualifyingRound {
     QuestionRecord Task{};
     // False until a task was read: a window whose task could not be read can never be passed.
     bool HasTask = false;
-    std::array<QString, 4> ShownOrder;   // the left column, top to bottom
-    std::array<QString, 4> RightOrder;   // the record's answers A..D: the right order
+    std::array<QString, 4> ShownOrder;  // the left column, top to bottom
+    std::array<QString, 4> RightOrder;  // the record's answers A..D: the right order
     std::array<QString, 4> ChosenOrder;  // the player's sequence; an empty text is a free slot
 
     // Takes a task; its answers A..D are the items in the right order.

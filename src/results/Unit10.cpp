@@ -26,9 +26,7 @@ void SetMemoLines(QTextEdit* memo, const QString& text)
 
 }  // namespace
 
-TForm10::TForm10(QWidget* owner)
-    : QDialog(owner, zk::kDialogFlags),
-      ui(new Ui::TForm10)
+TForm10::TForm10(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm10)
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);
@@ -109,7 +107,7 @@ void TForm10::showEvent(QShowEvent* event)
 bool TForm10::eventFilter(QObject* watched, QEvent* event)
 {
     const bool memo = watched == ui->Memo1 || watched == ui->Memo1->viewport() || watched == ui->Memo2 ||
-                      watched == ui->Memo2->viewport();
+        watched == ui->Memo2->viewport();
     if (memo && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn)) {
         ui->Button1->setFocus(Qt::OtherFocusReason);
         return event->type() == QEvent::MouseButtonPress;

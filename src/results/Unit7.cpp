@@ -5,10 +5,7 @@
 #include "results/Unit8.h"
 #include "ui_Unit7.h"
 
-
-TForm7::TForm7(QWidget* owner)
-    : QDialog(owner, zk::kDialogFlags),
-      ui(new Ui::TForm7)
+TForm7::TForm7(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm7)
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);

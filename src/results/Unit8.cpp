@@ -28,10 +28,7 @@ void EndOfGame()
 
 }  // namespace zk
 
-TForm8::TForm8(QWidget* owner)
-    : QDialog(owner, zk::kDialogFlags),
-      ui(new Ui::TForm8),
-      Timer1(new QTimer(this))
+TForm8::TForm8(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm8), Timer1(new QTimer(this))
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);
@@ -46,10 +43,7 @@ TForm8::TForm8(QWidget* owner)
 
 TForm8::~TForm8() { delete ui; }
 
-void TForm8::FormCreate()
-{
-    ui->Label2->setText(QString::number(zk::Game().Winnings) + QStringLiteral(" рублей."));
-}
+void TForm8::FormCreate() { ui->Label2->setText(QString::number(zk::Game().Winnings) + QStringLiteral(" рублей.")); }
 
 void TForm8::FormShow()
 {

@@ -14,10 +14,10 @@ namespace zk {
 #pragma pack(push, 1)
 // One row of the table of the best players, byte for byte as in "best.dat".
 struct TopTenEntry {
-    std::uint8_t Place = 0;       // the number shown in front of the name
+    std::uint8_t Place = 0;  // the number shown in front of the name
     std::uint8_t NameLength = 0;  // 0..10; a larger byte in a foreign file is cut to 10
-    char Name[10] = {};           // Windows-1251, bytes past the length mean nothing
-    std::int32_t Amount = 0;      // roubles, little-endian on disk
+    char Name[10] = {};  // Windows-1251, bytes past the length mean nothing
+    std::int32_t Amount = 0;  // roubles, little-endian on disk
 
     static constexpr int kNameCapacity = 10;
 
@@ -62,7 +62,7 @@ ParsedTopTen ParseTopTen(QByteArrayView bytes);
 
 // The two columns of the window as plain lines.
 struct TopTenColumns {
-    QStringList names;    // "  1.  Тармил" ... "10.  Тармил"
+    QStringList names;  // "  1.  Тармил" ... "10.  Тармил"
     QStringList amounts;  // "100" ...
     QString namesText() const { return names.join(QLatin1Char('\n')); }
     QString amountsText() const { return amounts.join(QLatin1Char('\n')); }

@@ -6,16 +6,13 @@
 #include "platform/random.h"
 #include "ui_Unit11.h"
 
-
 namespace zk {
 
 QString AdvertPictureName(int n) { return QStringLiteral("Graph\\Reklama\\Reklama%1.jpg").arg(n); }
 
 }  // namespace zk
 
-TForm11::TForm11(QWidget* owner)
-    : QDialog(owner, zk::kDialogFlags),
-      ui(new Ui::TForm11)
+TForm11::TForm11(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm11)
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);

@@ -4,7 +4,6 @@
 #include "platform/errorbox.h"
 #include "ui_Unit13.h"
 
-
 namespace {
 
 // One line of the box each; the lines are short enough not to wrap.
@@ -20,9 +19,7 @@ const char* const kLegalWarning =
 
 }  // namespace
 
-TForm13::TForm13(QWidget* owner)
-    : QDialog(owner, zk::kDialogFlags),
-      ui(new Ui::TForm13)
+TForm13::TForm13(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm13)
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);

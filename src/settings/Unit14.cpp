@@ -6,10 +6,7 @@
 
 #include <QTimer>
 
-TForm14::TForm14(QWidget* owner)
-    : QDialog(owner, zk::kDialogFlags),
-      ui(new Ui::TForm14),
-      Timer1(new QTimer(this))
+TForm14::TForm14(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm14), Timer1(new QTimer(this))
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);

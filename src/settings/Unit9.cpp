@@ -88,7 +88,8 @@ QString LongTimeText(const QString& format, const QTime& time, const QString& am
         if (lowerDesignator)
             designator = designator.toLower();
         if (!designator.isEmpty())
-            text = designatorPos < hourPos ? designator + QLatin1Char(' ') + text : text + QLatin1Char(' ') + designator;
+            text = designatorPos < hourPos ? designator + QLatin1Char(' ') + text
+                                           : text + QLatin1Char(' ') + designator;
     }
     return text;
 }

@@ -93,17 +93,17 @@ struct KindRow {
 };
 using Kind = TBitBtnWithColor::TBitBtnWithColorKind;
 constexpr KindRow kKindRows[] = {
-    {false, false, TBitBtnWithColor::mrNone},    // bkCustom (unused)
-    {true, false, TBitBtnWithColor::mrOk},       // bkOK
-    {false, true, TBitBtnWithColor::mrCancel},   // bkCancel
-    {false, false, TBitBtnWithColor::mrNone},    // bkHelp
-    {true, false, TBitBtnWithColor::mrYes},      // bkYes
-    {false, true, TBitBtnWithColor::mrNo},       // bkNo
-    {false, false, TBitBtnWithColor::mrNone},    // bkClose
-    {false, false, TBitBtnWithColor::mrAbort},   // bkAbort
-    {false, false, TBitBtnWithColor::mrRetry},   // bkRetry
+    {false, false, TBitBtnWithColor::mrNone},  // bkCustom (unused)
+    {true, false, TBitBtnWithColor::mrOk},  // bkOK
+    {false, true, TBitBtnWithColor::mrCancel},  // bkCancel
+    {false, false, TBitBtnWithColor::mrNone},  // bkHelp
+    {true, false, TBitBtnWithColor::mrYes},  // bkYes
+    {false, true, TBitBtnWithColor::mrNo},  // bkNo
+    {false, false, TBitBtnWithColor::mrNone},  // bkClose
+    {false, false, TBitBtnWithColor::mrAbort},  // bkAbort
+    {false, false, TBitBtnWithColor::mrRetry},  // bkRetry
     {false, false, TBitBtnWithColor::mrIgnore},  // bkIgnore
-    {false, false, TBitBtnWithColor::mrAll},     // bkAll
+    {false, false, TBitBtnWithColor::mrAll},  // bkAll
 };
 static_assert(std::size(kKindRows) == TBitBtnWithColor::bkAll + 1);
 
@@ -136,9 +136,7 @@ void DrawKindShape(QPainter& p, Kind kind)
 {
     p.setBrush(Qt::NoBrush);
     switch (kind) {
-    case TBitBtnWithColor::bkOK:
-        DrawCheck(p, {3, 9}, {7, 13}, {14, 4}, kGreen, 3);
-        break;
+    case TBitBtnWithColor::bkOK: DrawCheck(p, {3, 9}, {7, 13}, {14, 4}, kGreen, 3); break;
     case TBitBtnWithColor::bkCancel:
         p.setPen(GlyphPen(kRed, 3));
         p.drawLine(4, 4, 13, 13);
@@ -199,8 +197,7 @@ void DrawKindShape(QPainter& p, Kind kind)
         DrawCheck(p, {1, 9}, {4, 12}, {9, 5}, kGreen, 2);
         DrawCheck(p, {7, 11}, {10, 14}, {16, 6}, kGreen, 2);
         break;
-    case TBitBtnWithColor::bkCustom:
-        break;
+    case TBitBtnWithColor::bkCustom: break;
     }
 }
 
@@ -226,8 +223,8 @@ QImage MakeKindGlyph(Kind kind)
     const auto silhouette = [&](int dx, int dy, QRgb colour) {
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < cell; ++x)
-                if (!SameColour(picture.pixel(x, y), kOlive.rgb()) && !SameColour(picture.pixel(x, y), kWhite)
-                    && x + dx < cell && y + dy < height)
+                if (!SameColour(picture.pixel(x, y), kOlive.rgb()) && !SameColour(picture.pixel(x, y), kWhite) &&
+                    x + dx < cell && y + dy < height)
                     bitmap.setPixel(cell + x + dx, y + dy, colour);
     };
     silhouette(1, 1, kWhite);
@@ -471,15 +468,16 @@ void TButtonGlyph::DrawGlyph(QPainter& painter, QPoint at, TButtonState state, c
 }
 
 QRect TButtonGlyph::Draw(QPainter& painter, const QRect& client, const QString& caption,
-                         TBitBtnWithColor::TButtonLayout layout, int margin, int spacing,
-                         TButtonState state, const QColor& face, const QColor& textColor)
+                         TBitBtnWithColor::TButtonLayout layout, int margin, int spacing, TButtonState state,
+                         const QColor& face, const QColor& textColor)
 {
     QSize textSize(0, 0);
     if (!caption.isEmpty()) {
         // Measured as the system measures: word-wrapped lines of the font's height, no
         // leading, so a one-line caption is exactly as high as the font.
         const QFontMetrics fm = painter.fontMetrics();
-        const QRect wrapped = fm.boundingRect(QRect(0, 0, client.width(), 0), Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
+        const QRect wrapped =
+            fm.boundingRect(QRect(0, 0, client.width(), 0), Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
         const int lines = std::max(1, qRound(double(wrapped.height()) / fm.lineSpacing()));
         textSize = QSize(wrapped.width(), lines * fm.height());
     }
@@ -570,7 +568,8 @@ TBitBtnWithColor::TBitBtnWithColor(QWidget* parent)
     setAutoDefault(true);
     // Connected first, so the dialog's result is set before the click handlers run.
     connect(this, &QAbstractButton::clicked, this, &TBitBtnWithColor::HandleClick);
-    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
+    focusWatch_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
 
 TBitBtnWithColor::~TBitBtnWithColor()

@@ -90,7 +90,19 @@ class TBitBtnWithColor : public QPushButton {
     Q_PROPERTY(bool Cancel READ isCancel WRITE setCancel)
 
 public:
-    enum TBitBtnWithColorKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
+    enum TBitBtnWithColorKind {
+        bkCustom,
+        bkOK,
+        bkCancel,
+        bkHelp,
+        bkYes,
+        bkNo,
+        bkClose,
+        bkAbort,
+        bkRetry,
+        bkIgnore,
+        bkAll
+    };
     Q_ENUM(TBitBtnWithColorKind)
     enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
     Q_ENUM(TButtonLayout)
@@ -220,9 +232,8 @@ public:
     TGlyphList* GlyphList() const { return list_; }
 
     // Lays out glyph and caption in client and draws them; returns the caption's bounds.
-    QRect Draw(QPainter& painter, const QRect& client, const QString& caption,
-               TBitBtnWithColor::TButtonLayout layout, int margin, int spacing,
-               TButtonState state, const QColor& face, const QColor& textColor);
+    QRect Draw(QPainter& painter, const QRect& client, const QString& caption, TBitBtnWithColor::TButtonLayout layout,
+               int margin, int spacing, TButtonState state, const QColor& face, const QColor& textColor);
 
     // Called whenever the glyph changes, so the owner can repaint.
     std::function<void()> OnChange;

@@ -74,38 +74,44 @@ void TestBank::checks_data()
     const QString answer50 = QString(50, QChar(u'я'));
     QTest::newRow("a good question") << Block(QStringLiteral("Столица России?"), kFour, "a") << "";
     QTest::newRow("comments and blank lines around it")
-        << QByteArray("# level one\n\n") + Block(QStringLiteral("Столица России?"), kFour, "a") + "\n\n# end\n" << "";
+        << QByteArray("# level one\n\n") + Block(QStringLiteral("Столица России?"), kFour, "a") + "\n\n# end\n"
+        << "";
     QTest::newRow("question of 255 bytes fits") << Block(text255, kFour, "b") << "";
-    QTest::newRow("question of 256 bytes") << Block(text255 + u'ж', kFour, "b")
-                                           << "level-01.txt:1: question text is 256 bytes long, at most 255 fit";
+    QTest::newRow("question of 256 bytes")
+        << Block(text255 + u'ж', kFour, "b") << "level-01.txt:1: question text is 256 bytes long, at most 255 fit";
     QTest::newRow("answer of 50 bytes fits")
         << Block(QStringLiteral("Вопрос?"), {answer50, kFour[1], kFour[2], kFour[3]}, "c") << "";
-    QTest::newRow("answer of 51 bytes")
-        << Block(QStringLiteral("Вопрос?"), {kFour[0], answer50 + u'я', kFour[2], kFour[3]}, "c")
-        << "level-01.txt:3: answer b is 51 bytes long, at most 50 fit";
+    QTest::newRow("answer of 51 bytes") << Block(QStringLiteral("Вопрос?"),
+                                                 {kFour[0], answer50 + u'я', kFour[2], kFour[3]}, "c")
+                                        << "level-01.txt:3: answer b is 51 bytes long, at most 50 fit";
     QTest::newRow("character outside Windows-1251")
         << Block(QStringLiteral("Что такое 中?"), kFour, "a")
         << "level-01.txt:1: question text: character \"中\" (U+4e2d) has no Windows-1251 form";
     QTest::newRow("character outside the basic plane")
         << Block(QStringLiteral("Вопрос?"), {kFour[0], kFour[1], QStringLiteral("Смех 😀"), kFour[3]}, "d")
         << "level-01.txt:4: answer c: character \"😀\" (U+1f600) has no Windows-1251 form";
-    QTest::newRow("upper-case letter") << Block(QStringLiteral("Вопрос?"), kFour, "B")
-                                       << "level-01.txt:6: correct letter \"B\" must be one of a, b, c, d (lower-case Latin)";
-    QTest::newRow("letter beyond d") << Block(QStringLiteral("Вопрос?"), kFour, "e")
-                                     << "level-01.txt:6: correct letter \"e\" must be one of a, b, c, d (lower-case Latin)";
-    QTest::newRow("Cyrillic letter") << Block(QStringLiteral("Вопрос?"), kFour, "а")
-                                     << "level-01.txt:6: correct letter \"а\" must be one of a, b, c, d (lower-case Latin)";
-    QTest::newRow("two letters") << Block(QStringLiteral("Вопрос?"), kFour, "ab")
-                                 << "level-01.txt:6: correct letter \"ab\" must be one of a, b, c, d (lower-case Latin)";
-    QTest::newRow("empty answer") << Block(QStringLiteral("Вопрос?"), {kFour[0], kFour[1], QStringLiteral(" "), kFour[3]}, "a")
+    QTest::newRow("upper-case letter")
+        << Block(QStringLiteral("Вопрос?"), kFour, "B")
+        << "level-01.txt:6: correct letter \"B\" must be one of a, b, c, d (lower-case Latin)";
+    QTest::newRow("letter beyond d")
+        << Block(QStringLiteral("Вопрос?"), kFour, "e")
+        << "level-01.txt:6: correct letter \"e\" must be one of a, b, c, d (lower-case Latin)";
+    QTest::newRow("Cyrillic letter")
+        << Block(QStringLiteral("Вопрос?"), kFour, "а")
+        << "level-01.txt:6: correct letter \"а\" must be one of a, b, c, d (lower-case Latin)";
+    QTest::newRow("two letters")
+        << Block(QStringLiteral("Вопрос?"), kFour, "ab")
+        << "level-01.txt:6: correct letter \"ab\" must be one of a, b, c, d (lower-case Latin)";
+    QTest::newRow("empty answer") << Block(QStringLiteral("Вопрос?"),
+                                           {kFour[0], kFour[1], QStringLiteral(" "), kFour[3]}, "a")
                                   << "level-01.txt:4: answer c is empty";
     QTest::newRow("repeated answer, other case")
         << Block(QStringLiteral("Вопрос?"), {kFour[0], kFour[1], kFour[2], QStringLiteral("москва")}, "a")
         << "level-01.txt:5: answer d repeats another answer";
     QTest::newRow("a line short") << QByteArray("Вопрос?\na) 1\nb) 2\nc) 3\n= a\n")
                                   << "level-01.txt:1: a question needs 6 lines (text, a) to d), = letter), found 5";
-    QTest::newRow("answer without its letter") << QByteArray("Вопрос?\na) 1\n2\nc) 3\nd) 4\n= a\n")
-                                          << "level-01.txt:3: expected the answer line \"b) ...\"";
+    QTest::newRow("answer without its letter")
+        << QByteArray("Вопрос?\na) 1\n2\nc) 3\nd) 4\n= a\n") << "level-01.txt:3: expected the answer line \"b) ...\"";
     QTest::newRow("no letter line") << QByteArray("Вопрос?\na) 1\nb) 2\nc) 3\nd) 4\nb\n")
                                     << "level-01.txt:6: expected \"= \" and the correct letter";
     QTest::newRow("Windows line ends") << Block(QStringLiteral("Вопрос?"), kFour, "a").replace("\n", "\r\n") << "";
@@ -126,8 +132,8 @@ void TestBank::roundTripIsByteExact()
 {
     // The shipped sources, built, dumped and built again, give the same bytes; and the dump of
     // a built file holds the same questions as its source.
-    for (const QString& name : {QStringLiteral("level-01.txt"), QStringLiteral("level-15.txt"),
-                                QStringLiteral("qualifying.txt")}) {
+    for (const QString& name :
+         {QStringLiteral("level-01.txt"), QStringLiteral("level-15.txt"), QStringLiteral("qualifying.txt")}) {
         QFile f(zktest::SourceDir() + QStringLiteral("/data/questions/") + name);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const ParseResult source = ParseSource(f.readAll(), name);
@@ -154,14 +160,22 @@ void TestBank::targetNames_data()
 {
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("target");
-    QTest::newRow("level 1") << "level-01.txt" << "1.txt";
-    QTest::newRow("level 10") << "level-10.txt" << "10.txt";
-    QTest::newRow("level 15") << "level-15.txt" << "15.txt";
-    QTest::newRow("level 16 is none") << "level-16.txt" << "";
-    QTest::newRow("level 0 is none") << "level-00.txt" << "";
-    QTest::newRow("one digit is none") << "level-7.txt" << "";
-    QTest::newRow("qualifying") << "qualifying.txt" << "otbor.txt";
-    QTest::newRow("anything else") << "notes.txt" << "";
+    QTest::newRow("level 1") << "level-01.txt"
+                             << "1.txt";
+    QTest::newRow("level 10") << "level-10.txt"
+                              << "10.txt";
+    QTest::newRow("level 15") << "level-15.txt"
+                              << "15.txt";
+    QTest::newRow("level 16 is none") << "level-16.txt"
+                                      << "";
+    QTest::newRow("level 0 is none") << "level-00.txt"
+                                     << "";
+    QTest::newRow("one digit is none") << "level-7.txt"
+                                       << "";
+    QTest::newRow("qualifying") << "qualifying.txt"
+                                << "otbor.txt";
+    QTest::newRow("anything else") << "notes.txt"
+                                   << "";
 }
 
 void TestBank::targetNames()
@@ -217,11 +231,12 @@ void TestBank::toolReportsFileAndLine_data()
     QTest::newRow("question asked twice across levels")
         << good1 << "\n" + Block(QStringLiteral("столица  России?"), kFour, "c") << 1
         << "level-02.txt:2: question repeats ";
-    QTest::newRow("question asked twice in a level") << good1 + "\n" + good1 << good2 << 1
-                                                     << "level-01.txt:8: question repeats ";
+    QTest::newRow("question asked twice in a level")
+        << good1 + "\n" + good1 << good2 << 1 << "level-01.txt:8: question repeats ";
     QTest::newRow("answer wider than its label")
-        << good1 << Block(QStringLiteral("Что длиннее?"), {kFour[0], kFour[1], kFour[2],
-                                                           QStringLiteral("Достопримечательности Петербурга")}, "a")
+        << good1
+        << Block(QStringLiteral("Что длиннее?"),
+                 {kFour[0], kFour[1], kFour[2], QStringLiteral("Достопримечательности Петербурга")}, "a")
         << 1 << "level-02.txt:5: answer d does not fit: ";
     QTest::newRow("unencodable character") << good1 << Block(QStringLiteral("Где Ω?"), kFour, "a") << 1
                                            << "level-02.txt:1: question text: character \"Ω\"";

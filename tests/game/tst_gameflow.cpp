@@ -40,36 +40,44 @@ QString HostWords(int answered)
 {
     switch (answered) {
     case 1:
-        return QStringLiteral("   Великолепно! Вы сумели ответить на первый вопрос. Это очень хорошее начало. Если будете "
-                              "продолжать в том же духе то совсем скоро доберётесь до миллиона. А теперь второй вопрос.");
+        return QStringLiteral(
+            "   Великолепно! Вы сумели ответить на первый вопрос. Это очень хорошее начало. Если будете "
+            "продолжать в том же духе то совсем скоро доберётесь до миллиона. А теперь второй вопрос.");
     case 4:
-        return QStringLiteral("   Внимание! Вы подошли к первой несгораемой сумме. Будьте очень внимательны и хорошо "
-                              "подумайте, прежде чем отвечать на вопрос. Если вы не уверены в своём ответе, то "
-                              "воспользуйтесь подсказками.");
+        return QStringLiteral(
+            "   Внимание! Вы подошли к первой несгораемой сумме. Будьте очень внимательны и хорошо "
+            "подумайте, прежде чем отвечать на вопрос. Если вы не уверены в своём ответе, то "
+            "воспользуйтесь подсказками.");
     case 5:
-        return QStringLiteral("   Поздравляю вас! Вам удалось получить первую несгораемую сумму - 1000 рублей. Теперь "
-                              "эти деньги точно ваши. А сейчас постарайтесь сосредоточиться, потому что вопросы будут "
-                              "посложнее.");
+        return QStringLiteral(
+            "   Поздравляю вас! Вам удалось получить первую несгораемую сумму - 1000 рублей. Теперь "
+            "эти деньги точно ваши. А сейчас постарайтесь сосредоточиться, потому что вопросы будут "
+            "посложнее.");
     case 9:
-        return QStringLiteral("   Внимание! Вы подошли ко второй несгораемой сумме. Будьте очень внимательны и хорошо "
-                              "подумайте, прежде чем отвечать на вопрос. Если вы не уверены в своём ответе, то "
-                              "воспользуйтесь подсказками.");
+        return QStringLiteral(
+            "   Внимание! Вы подошли ко второй несгораемой сумме. Будьте очень внимательны и хорошо "
+            "подумайте, прежде чем отвечать на вопрос. Если вы не уверены в своём ответе, то "
+            "воспользуйтесь подсказками.");
     case 10:
-        return QStringLiteral("   Поздравляю вас! Вам удалось получить вторую несгораемую сумму - 32 000 рублей. Это "
-                              "очень хороший результат. А сейчас постарайтесь сосредоточиться, потому что вопросы "
-                              "будут очень сложными.");
+        return QStringLiteral(
+            "   Поздравляю вас! Вам удалось получить вторую несгораемую сумму - 32 000 рублей. Это "
+            "очень хороший результат. А сейчас постарайтесь сосредоточиться, потому что вопросы "
+            "будут очень сложными.");
     case 14:
-        return QStringLiteral("   Внимание! Вы подошли миллиону. Вы показали великолепный результат. Ещё практически "
-                              "никому не удавалось дойти до этого вопроса. Не спешите, подумайте очень хорошо, и если "
-                              "вы правильно ответите на этот вопрос, то станите МИЛЛИОНЕРОМ.");
+        return QStringLiteral(
+            "   Внимание! Вы подошли миллиону. Вы показали великолепный результат. Ещё практически "
+            "никому не удавалось дойти до этого вопроса. Не спешите, подумайте очень хорошо, и если "
+            "вы правильно ответите на этот вопрос, то станите МИЛЛИОНЕРОМ.");
     default:
-        return QStringLiteral("   Замечательно! Вы ответили на вопрос номер %1. Теперь попробуйте ответить на следующий "
-                              "вопрос.")
+        return QStringLiteral(
+                   "   Замечательно! Вы ответили на вопрос номер %1. Теперь попробуйте ответить на следующий "
+                   "вопрос.")
             .arg(answered);
     }
 }
 
-const int kWinnings[16] = {0, 100, 200, 300, 500, 1000, 2000, 4000, 8000, 16000, 32000, 64000, 125000, 250000, 500000, 1000000};
+const int kWinnings[16] = {0,    100,   200,   300,   500,    1000,   2000,   4000,
+                           8000, 16000, 32000, 64000, 125000, 250000, 500000, 1000000};
 
 // A window opened through the one place, and the main window as it stood at that moment.
 struct Opening {
@@ -136,10 +144,11 @@ void TestGameFlow::initTestCase()
                             "bad.wav", "bell.wav", "good0.wav", "good1.wav", "good2.wav", "good3.wav", "good4.wav",
                             "good5.wav", "applause.wav", "NoMoney.wav", "name.wav"})
         folder_->write(QStringLiteral("music/") + QLatin1String(cue), zktest::SilentWav(200));
-    folder_->write(QStringLiteral("Text/otbor.txt"),
-                   zktest::RecordBytes(zktest::MakeQuestion(
-                       QStringLiteral("Расположите числа по возрастанию."),
-                       {QStringLiteral("один"), QStringLiteral("два"), QStringLiteral("три"), QStringLiteral("четыре")}, 'a')));
+    folder_->write(
+        QStringLiteral("Text/otbor.txt"),
+        zktest::RecordBytes(zktest::MakeQuestion(
+            QStringLiteral("Расположите числа по возрастанию."),
+            {QStringLiteral("один"), QStringLiteral("два"), QStringLiteral("три"), QStringLiteral("четыре")}, 'a')));
     for (int level = 1; level <= 15; ++level) {
         QStringList answers;
         for (QChar letter : {u'A', u'B', u'C', u'D'})
@@ -190,7 +199,9 @@ void TestGameFlow::initTestCase()
     zk::ResetGameState();
     main_ = std::make_unique<TForm1>();
     // Start-up makes one qualifying window that is never shown.
-    { TForm6 startup; }
+    {
+        TForm6 startup;
+    }
     main_->show();
     QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
     QCOMPARE(int(zk::Game().SoundOn), 1);
@@ -234,8 +245,10 @@ void TestGameFlow::newGame(bool pass)
             return;
         driven = true;
         if (pass) {
-            const std::array<QWidget*, 4> badges{form->ui->Image1, form->ui->Image2, form->ui->Image3, form->ui->Image4};
-            const std::array<QWidget*, 4> plates{form->ui->Image5, form->ui->Image6, form->ui->Image7, form->ui->Image8};
+            const std::array<QWidget*, 4> badges{form->ui->Image1, form->ui->Image2, form->ui->Image3,
+                                                 form->ui->Image4};
+            const std::array<QWidget*, 4> plates{form->ui->Image5, form->ui->Image6, form->ui->Image7,
+                                                 form->ui->Image8};
             const QStringList order{QStringLiteral("один"), QStringLiteral("два"), QStringLiteral("три"),
                                     QStringLiteral("четыре")};
             for (int i = 0; i < 4; ++i) {
@@ -347,8 +360,9 @@ void TestGameFlow::fifteenRightAnswers()
 {
     newGame();
     QCOMPARE(qualifyingVerdict_,
-             (QStringList{QString(), QStringLiteral("Поздравляю!!! Вы ответили совершенно правильно. Теперь вы можете "
-                                                    "начать игру.")}));
+             (QStringList{QString(),
+                          QStringLiteral("Поздравляю!!! Вы ответили совершенно правильно. Теперь вы можете "
+                                         "начать игру.")}));
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(main_->ui->Memo1->toPlainText().startsWith(QStringLiteral("   Молодец! Вы прошли отборочный тур.")));
     QCOMPARE(zk::Game().Winnings, 0);
@@ -404,9 +418,9 @@ void TestGameFlow::wrongAnswerEndsTheGame()
     QCOMPARE(zk::Player().fileName(), QStringLiteral("music\\bad.wav"));
     for (int k = 0; k < 4; ++k) {
         const QColor color = k == wrong ? kRed : k == right ? kGreen : kBlack;
-        const QString plate = k == wrong   ? QStringLiteral("Graph\\OtvetNo.gif")
-                              : k == right ? QStringLiteral("Graph\\OtvetYes.gif")
-                                           : QStringLiteral("Graph\\otvet.gif");
+        const QString plate = k == wrong ? QStringLiteral("Graph\\OtvetNo.gif")
+            : k == right                 ? QStringLiteral("Graph\\OtvetYes.gif")
+                                         : QStringLiteral("Graph\\otvet.gif");
         QCOMPARE(zk::BackColor(main_->AnswerLabels[k]), color);
         QCOMPARE(main_->AnswerImages[k]->fileName(), plate);
     }
@@ -424,8 +438,8 @@ void TestGameFlow::wrongAnswerEndsTheGame()
     QVERIFY(!main_->Timer1->isActive());
     // The second tick itself was silent: the only cue since is the result window's own.
     QCOMPARE(zk::Player().plays(), playsBefore + 1);
-    QCOMPARE(zk::Player().fileName(), winnings > 0 ? QStringLiteral("music\\applause.wav")
-                                                   : QStringLiteral("music\\NoMoney.wav"));
+    QCOMPARE(zk::Player().fileName(),
+             winnings > 0 ? QStringLiteral("music\\applause.wav") : QStringLiteral("music\\NoMoney.wav"));
     QVERIFY(lastCue != zk::Player().fileName());
 
     // The winnings window showed the sum; with nothing won there was no name to give.

@@ -93,10 +93,14 @@ void TestQuestionFile::failuresKeepTheState_data()
 {
     QTest::addColumn<QString>("setup");
     QTest::addColumn<QString>("text");
-    QTest::newRow("missing file") << "folder" << "File not found";
-    QTest::newRow("missing folder") << "none" << "Invalid filename";
-    QTest::newRow("empty file") << "empty" << "Read beyond end of file";
-    QTest::newRow("shorter than a record") << "short" << "Read beyond end of file";
+    QTest::newRow("missing file") << "folder"
+                                  << "File not found";
+    QTest::newRow("missing folder") << "none"
+                                    << "Invalid filename";
+    QTest::newRow("empty file") << "empty"
+                                << "Read beyond end of file";
+    QTest::newRow("shorter than a record") << "short"
+                                           << "Read beyond end of file";
 }
 
 void TestQuestionFile::failuresKeepTheState()

@@ -106,8 +106,8 @@ void TestLifelineWindows::init()
     folder_->write("zoriklad.ini", "[music]\nmaysound=0\n[reklama]\nmayreklama=0\n");
     for (int level = 1; level <= 3; ++level)
         folder_->write(QString("Text/%1.txt").arg(level),
-                       zktest::RecordBytes(zktest::MakeQuestion(QString("Столица Франции? (вопрос %1)").arg(level),
-                                                                kAnswers, 'a')));
+                       zktest::RecordBytes(
+                           zktest::MakeQuestion(QString("Столица Франции? (вопрос %1)").arg(level), kAnswers, 'a')));
     errors_ = std::make_unique<zktest::ErrorLog>();
     opened_.clear();
     // The lifeline windows open for real; everything else (the splash) is only noted.
@@ -149,19 +149,34 @@ QStringList TestLifelineWindows::captions() const
 }
 
 // How a window is left or used, by its buttons' names.
-static void Press(QDialog* d, const char* button) { QTest::mouseClick(d->findChild<QAbstractButton*>(button), Qt::LeftButton); }
+static void Press(QDialog* d, const char* button)
+{
+    QTest::mouseClick(d->findChild<QAbstractButton*>(button), Qt::LeftButton);
+}
 
 void TestLifelineWindows::leavingUnusedKeepsTheLifeline_data()
 {
     QTest::addColumn<QString>("icon");
     QTest::addColumn<QString>("leave");  // a button's name, or empty for the close box
     QTest::addColumn<QString>("picture");
-    QTest::newRow("50:50, Нет") << "Podsk_5050" << "Button_No" << "Graph\\podsk_5050.gif";
-    QTest::newRow("50:50, close box") << "Podsk_5050" << "" << "Graph\\podsk_5050.gif";
-    QTest::newRow("audience, back") << "Podsk_zal" << "Button_back" << "Graph\\podsk_zal.gif";
-    QTest::newRow("audience, close box") << "Podsk_zal" << "" << "Graph\\podsk_zal.gif";
-    QTest::newRow("friend, back") << "Podsk_friend" << "Button_back" << "Graph\\podsk_friend.gif";
-    QTest::newRow("friend, close box") << "Podsk_friend" << "" << "Graph\\podsk_friend.gif";
+    QTest::newRow("50:50, Нет") << "Podsk_5050"
+                                << "Button_No"
+                                << "Graph\\podsk_5050.gif";
+    QTest::newRow("50:50, close box") << "Podsk_5050"
+                                      << ""
+                                      << "Graph\\podsk_5050.gif";
+    QTest::newRow("audience, back") << "Podsk_zal"
+                                    << "Button_back"
+                                    << "Graph\\podsk_zal.gif";
+    QTest::newRow("audience, close box") << "Podsk_zal"
+                                         << ""
+                                         << "Graph\\podsk_zal.gif";
+    QTest::newRow("friend, back") << "Podsk_friend"
+                                  << "Button_back"
+                                  << "Graph\\podsk_friend.gif";
+    QTest::newRow("friend, close box") << "Podsk_friend"
+                                       << ""
+                                       << "Graph\\podsk_friend.gif";
 }
 
 void TestLifelineWindows::leavingUnusedKeepsTheLifeline()
@@ -195,8 +210,8 @@ void TestLifelineWindows::usingMarksTheLifeline_data()
     QTest::addColumn<QString>("picture");
     QTest::addColumn<bool>("soundOn");
     QTest::newRow("50:50") << "Podsk_5050" << QStringList{"Button_yes"} << "Graph\\no_podsk_5050.gif" << false;
-    QTest::newRow("audience") << "Podsk_zal" << QStringList{"Button_resalt", "Button_back"}
-                              << "Graph\\no_podsk_zal.gif" << false;
+    QTest::newRow("audience") << "Podsk_zal" << QStringList{"Button_resalt", "Button_back"} << "Graph\\no_podsk_zal.gif"
+                              << false;
     QTest::newRow("friend") << "Podsk_friend" << QStringList{"Button_zvonok", "Button_back"}
                             << "Graph\\no_podsk_friend.gif" << false;
     // No "music\" folder: the cue fails, is reported, and the lifeline is used all the same.
@@ -243,9 +258,15 @@ void TestLifelineWindows::missingUsedPictureEndsTheStep_data()
     QTest::addColumn<QString>("icon");
     QTest::addColumn<QString>("press");
     QTest::addColumn<QString>("missing");
-    QTest::newRow("50:50") << "Podsk_5050" << "Button_yes" << "no_podsk_5050.gif";
-    QTest::newRow("audience") << "Podsk_zal" << "Button_resalt" << "no_podsk_zal.gif";
-    QTest::newRow("friend") << "Podsk_friend" << "Button_zvonok" << "no_podsk_friend.gif";
+    QTest::newRow("50:50") << "Podsk_5050"
+                           << "Button_yes"
+                           << "no_podsk_5050.gif";
+    QTest::newRow("audience") << "Podsk_zal"
+                              << "Button_resalt"
+                              << "no_podsk_zal.gif";
+    QTest::newRow("friend") << "Podsk_friend"
+                            << "Button_zvonok"
+                            << "no_podsk_friend.gif";
 }
 
 void TestLifelineWindows::missingUsedPictureEndsTheStep()
@@ -394,9 +415,10 @@ void TestLifelineWindows::audienceChart()
     if (!audienceRight)
         for (named = 0; named < 4 && (named == c || share[named] != top); ++named) {
         }
-    QCOMPARE(after, QString("   Большинство присутствующих в зале считает, что правильный ответ %1. Но не "
-                            "забывайте о том, что зал может ошибаться.")
-                        .arg(QChar('A' + named)));
+    QCOMPARE(after,
+             QString("   Большинство присутствующих в зале считает, что правильный ответ %1. Но не "
+                     "забывайте о том, что зал может ошибаться.")
+                 .arg(QChar('A' + named)));
 }
 
 void TestLifelineWindows::friendConversation_data()
@@ -437,12 +459,12 @@ void TestLifelineWindows::friendConversation()
                            auto* f = qobject_cast<TForm4*>(d);
                            defaultName = f->ui->name_friend->text();
                            hiddenBefore = !f->ui->Label3->isVisible() && !f->ui->Label4->isVisible() &&
-                                          !f->ui->Memo_you->isVisible() && !f->ui->Memo_friend->isVisible();
+                               !f->ui->Memo_you->isVisible() && !f->ui->Memo_friend->isVisible();
                            if (name != "<default>")
                                f->ui->name_friend->setText(name);
                            Press(d, "Button_zvonok");
                            shownAfter = f->ui->Label3->isVisible() && f->ui->Label4->isVisible() &&
-                                        f->ui->Memo_you->isVisible() && f->ui->Memo_friend->isVisible();
+                               f->ui->Memo_you->isVisible() && f->ui->Memo_friend->isVisible();
                            callEnabled = f->ui->Button_zvonok->isEnabled();
                            // Changing the name afterwards changes nothing.
                            f->ui->name_friend->setText("Другой");
@@ -455,8 +477,9 @@ void TestLifelineWindows::friendConversation()
     QVERIFY(hiddenBefore);
     QVERIFY(shownAfter);
     QVERIFY(!callEnabled);
-    QCOMPARE(you, "   Здравствуй, " + (name == "<default>" ? defaultName : name) +
-                      ", ответь пожайлуста на вопрос: Столица Франции? (вопрос 1)");
+    QCOMPARE(you,
+             "   Здравствуй, " + (name == "<default>" ? defaultName : name) +
+                 ", ответь пожайлуста на вопрос: Столица Франции? (вопрос 1)");
     QCOMPARE(reply, "   Я думаю, что правильный ответ " + named + ". Но я не совсем уверен.");
 }
 
@@ -494,11 +517,13 @@ void TestLifelineWindows::memosNeverTakeTheFocus_data()
     QTest::addColumn<QString>("press");  // pressed before the memos are tried; empty: none
     QTest::addColumn<QStringList>("memos");
     QTest::addColumn<QString>("focusAfterClick");
-    QTest::newRow("audience, before the result") << "Podsk_zal" << "" << QStringList{"Memo_text"} << "Button_resalt";
-    QTest::newRow("audience, after the result")
-        << "Podsk_zal" << "Button_resalt" << QStringList{"Memo_text"} << "Button_back";
+    QTest::newRow("audience, before the result") << "Podsk_zal"
+                                                 << "" << QStringList{"Memo_text"} << "Button_resalt";
+    QTest::newRow("audience, after the result") << "Podsk_zal"
+                                                << "Button_resalt" << QStringList{"Memo_text"} << "Button_back";
     QTest::newRow("friend, after the call")
-        << "Podsk_friend" << "Button_zvonok" << QStringList{"Memo_you", "Memo_friend"} << "Button_back";
+        << "Podsk_friend"
+        << "Button_zvonok" << QStringList{"Memo_you", "Memo_friend"} << "Button_back";
 }
 
 void TestLifelineWindows::memosNeverTakeTheFocus()

@@ -97,8 +97,8 @@ QString Thrown(const std::function<void()>& body)
 
 bool Near(QRgb a, QRgb b, int tolerance = 8)
 {
-    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
-        && qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
+        qAbs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
 }  // namespace
@@ -152,14 +152,13 @@ void TestPictures::loadErrorsKeepTheOldPicture_data()
     // The reader alone would take this for a whole one-frame picture.
     QTest::newRow("gif cut inside the second frame")
         << "Graph/bad.gif" << anim.left(anim.indexOf("\x21\xf9", 50) + 12) << "Graph\\bad.gif" << unreadable;
-    QTest::newRow("gif with garbage over its frames") << "Graph/bad.gif" << scribbled << "Graph\\bad.gif"
-                                                     << unreadable;
+    QTest::newRow("gif with garbage over its frames") << "Graph/bad.gif" << scribbled << "Graph\\bad.gif" << unreadable;
     QTest::newRow("empty jpeg") << "Graph/bad.jpg" << QByteArray() << "Graph\\bad.jpg"
                                 << zk::JpegErrorText(JERR_INPUT_EMPTY);
     QTest::newRow("not a jpeg") << "Graph/bad.jpg" << QByteArray("GIF89a, says it") << "Graph\\bad.jpg"
                                 << zk::JpegErrorText(JERR_NO_SOI);
-    QTest::newRow("jpeg cut in its header") << "Graph/bad.jpeg" << jpeg.left(300) << "Graph\\bad.jpeg"
-                                            << zk::JpegErrorText(JERR_SOF_NO_SOS);
+    QTest::newRow("jpeg cut in its header")
+        << "Graph/bad.jpeg" << jpeg.left(300) << "Graph\\bad.jpeg" << zk::JpegErrorText(JERR_SOF_NO_SOS);
 }
 
 void TestPictures::loadErrorsKeepTheOldPicture()
@@ -194,10 +193,14 @@ void TestPictures::namesIgnoreCase_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("gameName");
 
-    QTest::newRow("folder in lower case") << "Graph/OtvetYes.gif" << "graph\\OtvetYes.gif";
-    QTest::newRow("name and extension") << "Graph/OtvetNo.gif" << "Graph\\otvetno.GIF";
-    QTest::newRow("nested jpeg") << "Graph/Reklama/Reklama1.jpg" << "GRAPH\\reklama\\REKLAMA1.JPG";
-    QTest::newRow("forward slash") << "Graph/podsk_zal.gif" << "Graph/Podsk_Zal.gif";
+    QTest::newRow("folder in lower case") << "Graph/OtvetYes.gif"
+                                          << "graph\\OtvetYes.gif";
+    QTest::newRow("name and extension") << "Graph/OtvetNo.gif"
+                                        << "Graph\\otvetno.GIF";
+    QTest::newRow("nested jpeg") << "Graph/Reklama/Reklama1.jpg"
+                                 << "GRAPH\\reklama\\REKLAMA1.JPG";
+    QTest::newRow("forward slash") << "Graph/podsk_zal.gif"
+                                   << "Graph/Podsk_Zal.gif";
 }
 
 void TestPictures::namesIgnoreCase()
@@ -318,9 +321,8 @@ void TestPictures::autoSize_data()
     QTest::newRow("gif") << "a.gif" << gif << true << false << QSize(7, 5);
     QTest::newRow("animation") << "a.gif" << Animation({10, 10}) << true << false << QSize(6, 4);
     QTest::newRow("jpeg") << "a.jpg" << Jpeg(QSize(9, 4)) << true << false << QSize(9, 4);
-    QTest::newRow("svg") << "a.svg"
-                         << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='30' height='12'/>") << true
-                         << false << QSize(30, 12);
+    QTest::newRow("svg") << "a.svg" << QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='30' height='12'/>")
+                         << true << false << QSize(30, 12);
     QTest::newRow("switched on after loading") << "a.gif" << gif << true << true << QSize(7, 5);
     QTest::newRow("off keeps the control's size") << "a.gif" << gif << false << false << QSize(50, 40);
 }
@@ -362,8 +364,8 @@ void TestPictures::drawing_data()
                              << QList<QRgb>{kBlue, kRed, kRed, kGreen, kGreen};
     QTest::newRow("stretched") << true << false << false << QList<QPoint>{{1, 1}, {8, 1}, {8, 8}, {1, 8}}
                                << QList<QRgb>{kBlue, kRed, kRed, kRed};
-    QTest::newRow("stretched transparent") << true << false << true << QList<QPoint>{{1, 1}, {8, 8}}
-                                           << QList<QRgb>{kGreen, kRed};
+    QTest::newRow("stretched transparent")
+        << true << false << true << QList<QPoint>{{1, 1}, {8, 8}} << QList<QRgb>{kGreen, kRed};
 }
 
 void TestPictures::drawing()
@@ -391,7 +393,9 @@ void TestPictures::drawing()
     image.render(&canvas, QPoint(), QRegion(), QWidget::RenderFlags());
     for (int i = 0; i < points.size(); ++i)
         QVERIFY2(Near(canvas.pixel(points[i]), colours[i]),
-                 qPrintable(QStringLiteral("at %1,%2: %3").arg(points[i].x()).arg(points[i].y())
+                 qPrintable(QStringLiteral("at %1,%2: %3")
+                                .arg(points[i].x())
+                                .arg(points[i].y())
                                 .arg(canvas.pixel(points[i]), 0, 16)));
 }
 
@@ -440,9 +444,10 @@ void TestPictures::designPictures()
 void TestPictures::svgFollowsTheControlSize()
 {
     zktest::GameFolder folder;
-    folder.write("host.svg", "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 4 2'>"
-                             "<rect width='2' height='2' fill='#ff0000'/>"
-                             "<rect x='2' width='2' height='2' fill='#0000ff'/></svg>");
+    folder.write("host.svg",
+                 "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 4 2'>"
+                 "<rect width='2' height='2' fill='#ff0000'/>"
+                 "<rect x='2' width='2' height='2' fill='#0000ff'/></svg>");
     TImage image;
     image.resize(40, 20);
     image.setPicture(folder.file("host.svg"));

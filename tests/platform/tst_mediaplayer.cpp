@@ -25,12 +25,12 @@ QByteArray SquareWav(int amplitude, int milliseconds)
     u32(36 + pcm.size());
     wav += "WAVEfmt ";
     u32(16);
-    u16(1);             // PCM
-    u16(1);             // mono
+    u16(1);  // PCM
+    u16(1);  // mono
     u32(kRate);
-    u32(kRate * 2);     // bytes per second
-    u16(2);             // block align
-    u16(16);            // bits
+    u32(kRate * 2);  // bytes per second
+    u16(2);  // block align
+    u16(16);  // bits
     wav += "data";
     u32(pcm.size());
     return wav + pcm;
@@ -116,10 +116,10 @@ void TestMediaPlayer::aNewCueCutsTheOldOneOff()
         }
     }
     QVERIFY2(longSamples > kRate / 10, qPrintable(QString::number(longSamples)));
-    QVERIFY(longSamples < kRate * 3 / 2);                   // cut off before its end
+    QVERIFY(longSamples < kRate * 3 / 2);  // cut off before its end
     QCOMPARE(shortSamples, qsizetype(kRate * 400 / 1000));  // the second cue whole
-    QCOMPARE(longAfterShort, qsizetype(0));                 // the first never came back
-    QCOMPARE(mixed, qsizetype(0));                          // nor sounded together with it
+    QCOMPARE(longAfterShort, qsizetype(0));  // the first never came back
+    QCOMPARE(mixed, qsizetype(0));  // nor sounded together with it
 }
 
 void TestMediaPlayer::openFailures_data()
@@ -156,8 +156,8 @@ void TestMediaPlayer::stop_data()
     QTest::addColumn<QStringList>("played");  // cues played before the stop
     QTest::addColumn<QString>("error");
     QTest::newRow("nothing played") << QStringList() << "No MCI device open";
-    QTest::newRow("the last open failed") << QStringList{"music\\short.wav", "music\\nothere.wav"}
-                                          << "No MCI device open";
+    QTest::newRow("the last open failed")
+        << QStringList{"music\\short.wav", "music\\nothere.wav"} << "No MCI device open";
     QTest::newRow("a cue is open") << QStringList{"music\\long.wav"} << "";
 }
 

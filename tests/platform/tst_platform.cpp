@@ -154,13 +154,20 @@ void TestPlatform::errorBoxFullStopRule_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letter") << "File not found" << "File not found.";
-    QTest::newRow("digit") << "I/O error 32" << "I/O error 32.";
-    QTest::newRow("full stop") << "Done." << "Done.";
-    QTest::newRow("exclamation") << "Стоп!" << "Стоп!";
-    QTest::newRow("closing quote") << "Cannot open file \"x\"" << "Cannot open file \"x\"";
-    QTest::newRow("slash sorts after") << "a/" << "a/.";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("letter") << "File not found"
+                            << "File not found.";
+    QTest::newRow("digit") << "I/O error 32"
+                           << "I/O error 32.";
+    QTest::newRow("full stop") << "Done."
+                               << "Done.";
+    QTest::newRow("exclamation") << "Стоп!"
+                                 << "Стоп!";
+    QTest::newRow("closing quote") << "Cannot open file \"x\""
+                                   << "Cannot open file \"x\"";
+    QTest::newRow("slash sorts after") << "a/"
+                                       << "a/.";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestPlatform::errorBoxFullStopRule()

@@ -19,7 +19,8 @@
 
 namespace {
 
-const QString kRightText = QStringLiteral("Поздравляю!!! Вы ответили совершенно правильно. Теперь вы можете начать игру.");
+const QString kRightText =
+    QStringLiteral("Поздравляю!!! Вы ответили совершенно правильно. Теперь вы можете начать игру.");
 const QString kWrongText =
     QStringLiteral("К сожалению вы неправильно ответили на этот вопрос. Правильная последовательность:  ");
 
@@ -39,10 +40,7 @@ QStringList memoLines(QTextEdit* memo)
     return lines;
 }
 
-bool sameRecord(const zk::QuestionRecord& a, const zk::QuestionRecord& b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+bool sameRecord(const zk::QuestionRecord& a, const zk::QuestionRecord& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 }  // namespace
 
@@ -95,7 +93,8 @@ void TestQualifying::init()
     zk::ResetGameState();
     errors_->texts.clear();
     zktest::FixClock(0);
-    writeTask({QStringLiteral("Первый"), QStringLiteral("Второй"), QStringLiteral("Третий"), QStringLiteral("Четвёртый")});
+    writeTask(
+        {QStringLiteral("Первый"), QStringLiteral("Второй"), QStringLiteral("Третий"), QStringLiteral("Четвёртый")});
 }
 
 void TestQualifying::cleanup() { zktest::RestoreClock(); }
@@ -180,8 +179,9 @@ void TestQualifying::windowShowsTheTask()
         QCOMPARE(zk::BackColor(form.TextSlots[i]), QColor(Qt::black));
     }
     shown.sort();
-    QCOMPARE(shown, (QStringList{QStringLiteral("Нептун"), QStringLiteral("Сатурн"), QStringLiteral("Уран"),
-                                 QStringLiteral("Юпитер")}));
+    QCOMPARE(shown,
+             (QStringList{QStringLiteral("Нептун"), QStringLiteral("Сатурн"), QStringLiteral("Уран"),
+                          QStringLiteral("Юпитер")}));
     QCOMPARE(slotTexts(form), QStringList(4));
     QVERIFY(!form.ui->Button3->isVisibleTo(&form));
     QVERIFY(!form.ui->Memo2->isVisibleTo(&form));
@@ -199,8 +199,7 @@ void TestQualifying::picksAndCheck_data()
     const QStringList abcd{QStringLiteral("Март"), QStringLiteral("Июнь"), QStringLiteral("Октябрь"),
                            QStringLiteral("Декабрь")};
     QTest::newRow("right order") << abcd << "0123" << abcd << true;
-    QTest::newRow("same row twice") << abcd << "0012"
-                                    << QStringList{abcd[0], abcd[0], abcd[1], abcd[2]} << false;
+    QTest::newRow("same row twice") << abcd << "0012" << QStringList{abcd[0], abcd[0], abcd[1], abcd[2]} << false;
     QTest::newRow("three slots") << abcd << "012" << QStringList{abcd[0], abcd[1], abcd[2], QString()} << false;
     QTest::newRow("nothing picked") << abcd << "" << QStringList(4) << false;
     QTest::newRow("fifth click changes nothing") << abcd << "01230" << abcd << true;
@@ -218,11 +217,12 @@ void TestQualifying::picksAndCheck_data()
         << withEmpty << "0123"
         << QStringList{QStringLiteral("Утро"), QStringLiteral("Вечер"), QStringLiteral("Ночь"), QString()} << false;
 
-    const QStringList twins{QStringLiteral("Один"), QStringLiteral("Два"), QStringLiteral("Два"), QStringLiteral("Три")};
+    const QStringList twins{QStringLiteral("Один"), QStringLiteral("Два"), QStringLiteral("Два"),
+                            QStringLiteral("Три")};
     QTest::newRow("equal items, one way") << twins << "0123" << twins << true;
     QTest::newRow("equal items, other way") << twins << "0213" << twins << true;
-    QTest::newRow("equal items, wrong place") << twins << "1023"
-                                              << QStringList{twins[1], twins[0], twins[2], twins[3]} << false;
+    QTest::newRow("equal items, wrong place")
+        << twins << "1023" << QStringList{twins[1], twins[0], twins[2], twins[3]} << false;
     QTest::newRow("blanks count") << QStringList{QStringLiteral("Один "), twins[1], twins[2], twins[3]} << "0123"
                                   << QStringList{QStringLiteral("Один "), twins[1], twins[2], twins[3]} << true;
 }
@@ -250,9 +250,10 @@ void TestQualifying::picksAndCheck()
         }
         const int row = rowOf(form, items, c.digitValue());
         QVERIFY(row >= 1);
-        const int free = static_cast<int>(std::find_if(zk::Qualifying().ChosenOrder.begin(), zk::Qualifying().ChosenOrder.end(),
-                                                       [](const QString& s) { return s.isEmpty(); }) -
-                                          zk::Qualifying().ChosenOrder.begin());
+        const int free =
+            static_cast<int>(std::find_if(zk::Qualifying().ChosenOrder.begin(), zk::Qualifying().ChosenOrder.end(),
+                                          [](const QString& s) { return s.isEmpty(); }) -
+                             zk::Qualifying().ChosenOrder.begin());
         clickRow(form, row, how++ % 3);
         if (free < 4)
             rowBySlot[free] = row;
@@ -297,7 +298,8 @@ void TestQualifying::resetEmptiesTheRightColumn()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     clickRow(form, 3, 0);
     clickRow(form, 1, 1);
-    QCOMPARE(slotTexts(form), (QStringList{form.RowLabels[2]->text(), form.RowLabels[0]->text(), QString(), QString()}));
+    QCOMPARE(slotTexts(form),
+             (QStringList{form.RowLabels[2]->text(), form.RowLabels[0]->text(), QString(), QString()}));
     QTest::mouseClick(form.ui->Button2, Qt::LeftButton);
     QCOMPARE(slotTexts(form), QStringList(4));
     for (int s = 0; s < 4; ++s) {
@@ -348,7 +350,9 @@ void TestQualifying::introCueAndStopOnClosing()
 void TestQualifying::missingTaskFileCannotPass()
 {
     // A round that was played before leaves its items behind in the round's state.
-    { TForm6 earlier; }
+    {
+        TForm6 earlier;
+    }
     QFile::remove(folder_->file(QStringLiteral("Text/otbor.txt")));
     TForm6 form;
     QCOMPARE(errors_->texts, QStringList{QStringLiteral("File not found.")});
@@ -383,13 +387,16 @@ void TestQualifying::textBoxesHandOnTheFocus()
 void TestQualifying::recordKeptApart()
 {
     auto& g = zk::Game();
-    const zk::QuestionRecord playing = zktest::MakeQuestion(
-        QStringLiteral("Вопрос на экране"), {QStringLiteral("А"), QStringLiteral("Б"), QStringLiteral("В"), QStringLiteral("Г")}, 'c');
+    const zk::QuestionRecord playing =
+        zktest::MakeQuestion(QStringLiteral("Вопрос на экране"),
+                             {QStringLiteral("А"), QStringLiteral("Б"), QStringLiteral("В"), QStringLiteral("Г")}, 'c');
     g.CurrentQuestion = playing;
     g.FiftyOnQuestion = 1;
 
     // The start-up instance, then an opening that is passed but left without starting.
-    { TForm6 startup; }
+    {
+        TForm6 startup;
+    }
     TForm6 form;
     passRound(form, 1);
     QVERIFY(form.ui->Button3->isVisible());
@@ -412,8 +419,9 @@ void TestQualifying::startButton()
 {
     QFETCH(bool, firstQuestion);
     QFile::remove(folder_->file(QStringLiteral("Text/1.txt")));
-    const zk::QuestionRecord first = zktest::MakeQuestion(
-        QStringLiteral("Первый вопрос"), {QStringLiteral("А"), QStringLiteral("Б"), QStringLiteral("В"), QStringLiteral("Г")}, 'b');
+    const zk::QuestionRecord first =
+        zktest::MakeQuestion(QStringLiteral("Первый вопрос"),
+                             {QStringLiteral("А"), QStringLiteral("Б"), QStringLiteral("В"), QStringLiteral("Г")}, 'b');
     if (firstQuestion)
         folder_->write(QStringLiteral("Text/1.txt"), zktest::RecordBytes(first));
     folder_->write(QStringLiteral("music/hello1.wav"), zktest::SilentWav(100));

@@ -208,7 +208,8 @@ void TestResultWindows::winningsPresentation()
     QCOMPARE(form.Timer1->interval(), 3500);
 
     form.show();
-    QCOMPARE(zk::Player().fileName(), win ? QStringLiteral("music\\applause.wav") : QStringLiteral("music\\NoMoney.wav"));
+    QCOMPARE(zk::Player().fileName(),
+             win ? QStringLiteral("music\\applause.wav") : QStringLiteral("music\\NoMoney.wav"));
     QCOMPARE(child<QLineEdit>(&form, "Edit1")->isVisible(), win);
     QCOMPARE(child<QLabel>(&form, "Label3")->isVisible(), win);
     QCOMPARE(child<TImage>(&form, "Image1")->isVisible(), win);

@@ -89,14 +89,21 @@ void TestTopTen::recordLayoutAndLines_data()
     QTest::addColumn<QString>("row10");
     QTest::addColumn<QString>("amount");
     // Place 3, "Аня", -2.
-    QTest::newRow("plain") << QByteArray::fromHex("0303c0edff00000000000000feffffff") << "  3.  Аня" << "3.  Аня"
+    QTest::newRow("plain") << QByteArray::fromHex("0303c0edff00000000000000feffffff") << "  3.  Аня"
+                           << "3.  Аня"
                            << "-2";
     QTest::newRow("bytes past the length ignored")
-        << QByteArray::fromHex("0a0241427a7a7a7a7a7a7a7a40420f00") << "  10.  AB" << "10.  AB" << "1000000";
+        << QByteArray::fromHex("0a0241427a7a7a7a7a7a7a7a40420f00") << "  10.  AB"
+        << "10.  AB"
+        << "1000000";
     QTest::newRow("length byte above 10 cut")
-        << QByteArray::fromHex("01ff3031323334353637383900000000") << "  1.  0123456789" << "1.  0123456789" << "0";
+        << QByteArray::fromHex("01ff3031323334353637383900000000") << "  1.  0123456789"
+        << "1.  0123456789"
+        << "0";
     QTest::newRow("foreign place shown as stored")
-        << QByteArray::fromHex("ff00000000000000000000000000f0ff") << "  255.  " << "255.  " << "-1048576";
+        << QByteArray::fromHex("ff00000000000000000000000000f0ff") << "  255.  "
+        << "255.  "
+        << "-1048576";
 }
 
 void TestTopTen::recordLayoutAndLines()
@@ -129,8 +136,9 @@ void TestTopTen::resetWritesTheDefaultTable()
     QCOMPARE(bytes.mid(48, 16).toHex(), QByteArray("0406d2e0f0ece8eb0000000064000000"));
 
     const zk::TopTenColumns shown = zk::ShowAll(zk::ReadTopTen());
-    QCOMPARE(shown.namesText(), QStringLiteral("  1.  Тармил\n  2.  Тармил\n  3.  Тармил\n  4.  Тармил\n  5.  Тармил\n"
-                                               "  6.  Тармил\n  7.  Тармил\n  8.  Тармил\n  9.  Тармил\n10.  Тармил"));
+    QCOMPARE(shown.namesText(),
+             QStringLiteral("  1.  Тармил\n  2.  Тармил\n  3.  Тармил\n  4.  Тармил\n  5.  Тармил\n"
+                            "  6.  Тармил\n  7.  Тармил\n  8.  Тармил\n  9.  Тармил\n10.  Тармил"));
     QCOMPARE(shown.amountsText(), QStringLiteral("100\n100\n100\n100\n100\n100\n100\n100\n100\n100"));
 }
 
@@ -207,8 +215,10 @@ void TestTopTen::namesAsStored_data()
     QTest::newRow("ten characters whole") << "Мария-Анна" << QByteArray::fromHex("0acce0f0e8ff2dc0edede0");
     QTest::newRow("eleventh cut") << "Александра1" << QByteArray::fromHex("0ac0ebe5eaf1e0ede4f0e0");
     QTest::newRow("no Windows-1251 form") << "Zoë" << QByteArray::fromHex("035a6f3f");
-    QTest::newRow("outside the basic plane counts once")
-        << QString::fromUtf8("A\xF0\x9F\x98\x80" "B") << QByteArray::fromHex("03413f42");
+    QTest::newRow("outside the basic plane counts once") << QString::fromUtf8(
+                                                                "A\xF0\x9F\x98\x80"
+                                                                "B")
+                                                         << QByteArray::fromHex("03413f42");
 }
 
 void TestTopTen::namesAsStored()

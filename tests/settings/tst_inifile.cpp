@@ -124,9 +124,12 @@ void TestIniFile::iniPathBesideProgram_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("ini");
-    QTest::newRow("no extension") << "/opt/game/zoriklad" << "/opt/game/zoriklad.ini";
-    QTest::newRow("extension replaced") << "/opt/game/zoriklad.exe" << "/opt/game/zoriklad.ini";
-    QTest::newRow("dotted folder, last extension") << "/opt/game.v2/zk.1.bin" << "/opt/game.v2/zk.1.ini";
+    QTest::newRow("no extension") << "/opt/game/zoriklad"
+                                  << "/opt/game/zoriklad.ini";
+    QTest::newRow("extension replaced") << "/opt/game/zoriklad.exe"
+                                        << "/opt/game/zoriklad.ini";
+    QTest::newRow("dotted folder, last extension") << "/opt/game.v2/zk.1.bin"
+                                                   << "/opt/game.v2/zk.1.ini";
 }
 
 void TestIniFile::iniPathBesideProgram()

@@ -242,17 +242,28 @@ void TestSettingsWindow::timeCode_data()
     QTest::addColumn<QString>("code");
     const QTime afternoon(13, 5, 7);
     const QTime morning(9, 5, 7);
-    QTest::newRow("24h, leading zero: 8 characters") << "HH:mm:ss" << afternoon << "13:05:07" << "13:05";
-    QTest::newRow("24h, no leading zero: 7 characters") << "H:mm:ss" << morning << "9:05:07" << "9:05";
-    QTest::newRow("time zone left out") << "HH:mm:ss t" << morning << "09:05:07" << "09:05";
-    QTest::newRow("other separator") << "H.mm.ss" << QTime(21, 0, 59) << "21.00.59" << "21.00";
-    QTest::newRow("quoted separator") << "HH'h'mm'm'ss" << afternoon << "13h05h07" << "13h05";
-    QTest::newRow("12h, designator behind") << "h:mm:ss AP" << afternoon << "1:05:07 PM" << "1:05";
-    QTest::newRow("12h, designator in front") << "AP h:mm:ss" << afternoon << "PM 1:05:07" << "PM 1";
-    QTest::newRow("12h, leading zero, midnight") << "hh:mm:ss AP" << QTime(0, 30, 0) << "12:30:00 AM" << "12:3";
-    QTest::newRow("12h, lower-case designator") << "h:mm:ss ap" << morning << "9:05:07 am" << "9:05";
-    QTest::newRow("H stays 24-hour") << "H:mm:ss AP" << afternoon << "13:05:07" << "13:05";
-    QTest::newRow("h without designator is 24-hour") << "h:mm:ss" << afternoon << "13:05:07" << "13:05";
+    QTest::newRow("24h, leading zero: 8 characters") << "HH:mm:ss" << afternoon << "13:05:07"
+                                                     << "13:05";
+    QTest::newRow("24h, no leading zero: 7 characters") << "H:mm:ss" << morning << "9:05:07"
+                                                        << "9:05";
+    QTest::newRow("time zone left out") << "HH:mm:ss t" << morning << "09:05:07"
+                                        << "09:05";
+    QTest::newRow("other separator") << "H.mm.ss" << QTime(21, 0, 59) << "21.00.59"
+                                     << "21.00";
+    QTest::newRow("quoted separator") << "HH'h'mm'm'ss" << afternoon << "13h05h07"
+                                      << "13h05";
+    QTest::newRow("12h, designator behind") << "h:mm:ss AP" << afternoon << "1:05:07 PM"
+                                            << "1:05";
+    QTest::newRow("12h, designator in front") << "AP h:mm:ss" << afternoon << "PM 1:05:07"
+                                              << "PM 1";
+    QTest::newRow("12h, leading zero, midnight") << "hh:mm:ss AP" << QTime(0, 30, 0) << "12:30:00 AM"
+                                                 << "12:3";
+    QTest::newRow("12h, lower-case designator") << "h:mm:ss ap" << morning << "9:05:07 am"
+                                                << "9:05";
+    QTest::newRow("H stays 24-hour") << "H:mm:ss AP" << afternoon << "13:05:07"
+                                     << "13:05";
+    QTest::newRow("h without designator is 24-hour") << "h:mm:ss" << afternoon << "13:05:07"
+                                                     << "13:05";
 }
 
 void TestSettingsWindow::timeCode()

@@ -240,7 +240,7 @@ void TestSideScreens::advertPicturePlacement()
 void TestSideScreens::unreadableAdvertStillOpens_data()
 {
     QTest::addColumn<QByteArray>("bytes");  // null: no file at all
-    QTest::addColumn<QString>("error");     // the start of the box's text
+    QTest::addColumn<QString>("error");  // the start of the box's text
     QTest::newRow("missing") << QByteArray() << QStringLiteral("Cannot open file Graph\\Reklama\\Reklama3.jpg.");
     QTest::newRow("damaged") << QByteArray("not a picture at all") << QStringLiteral("JPEG error #");
 }
@@ -283,7 +283,8 @@ void TestSideScreens::rulesTopic_data()
     QTest::addColumn<int>("topic");
     QTest::addColumn<QString>("inside");
     QTest::addColumn<QString>("ending");
-    QTest::newRow("Правила игры") << 0 << QStringLiteral("Вопросы   разбиты   на   несколько   уровней сложности.  Первые")
+    QTest::newRow("Правила игры") << 0
+                                  << QStringLiteral("Вопросы   разбиты   на   несколько   уровней сложности.  Первые")
                                   << QStringLiteral("глубоко эрудирован, имеет шанс выиграть.");
     QTest::newRow("Отборочный тур") << 1 << QStringLiteral("нажмите кнопку \"Сброс\" и начните заново.")
                                     << QStringLiteral("нажмите на кнопку \"Подтверждение\".");

@@ -165,7 +165,7 @@ private slots:
     {
         QTest::addColumn<bool>("isDefault");
         QTest::addColumn<bool>("defaultLater");  // Default set after the focus moved
-        QTest::addColumn<int>("focusTo");        // 0 the button, 1 another button, 2 a text box
+        QTest::addColumn<int>("focusTo");  // 0 the button, 1 another button, 2 a text box
         QTest::addColumn<bool>("active");
         QTest::newRow("it has the focus") << false << false << 0 << true;
         QTest::newRow("default, another button focused") << true << false << 1 << false;
@@ -224,8 +224,8 @@ private slots:
         QTest::mouseClick(scene.button, Qt::LeftButton, {}, at);
         if (secondPress)
             QTest::mousePress(scene.button, Qt::LeftButton, {}, at);
-        QMouseEvent dbl(QEvent::MouseButtonDblClick, at, scene.button->mapToGlobal(at), Qt::LeftButton,
-                        Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, at, scene.button->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
         QApplication::sendEvent(scene.button, &dbl);
         QTest::mouseRelease(scene.button, Qt::LeftButton, {}, at);
         QCOMPARE(clicks.count(), 2);
@@ -258,7 +258,8 @@ private slots:
             if (QApplication::activeModalWidget() != &scene.window)
                 return;
             if (++ticks == 1 && escape)
-                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &scene.window, Qt::Key_Escape);
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &scene.window,
+                                Qt::Key_Escape);
             else if (ticks == 1)
                 scene.button->click();
             else if (ticks > 20)
@@ -322,14 +323,16 @@ private slots:
         for (int y = 0; y < glyph.height(); ++y)
             for (int x = 0; x < 36; ++x) {
                 ink[x / 18] += glyph.pixel(x, y) != kOlive;
-                QVERIFY(x < 18 || glyph.pixel(x, y) == kOlive || glyph.pixel(x, y) == kWhite || glyph.pixel(x, y) == kGrey);
+                QVERIFY(x < 18 || glyph.pixel(x, y) == kOlive || glyph.pixel(x, y) == kWhite ||
+                        glyph.pixel(x, y) == kGrey);
             }
         QVERIFY(ink[0] > 10 && ink[1] > 10);
         // Built for a disabled button, the grey becomes the shadow colour and olive the face.
         const int index = button.glyphObject().CreateButtonGlyph(bsDisabled, QColor(0, 0, 255));
         const QImage disabled = button.glyphObject().GlyphList()->Image(index);
         QVERIFY(!InkBox(disabled, Sys(QPalette::Dark).rgb(), disabled.rect()).isEmpty());
-        QVERIFY(InkBox(disabled, kGrey, disabled.rect()).isEmpty() && InkBox(disabled, kOlive, disabled.rect()).isEmpty());
+        QVERIFY(InkBox(disabled, kGrey, disabled.rect()).isEmpty() &&
+                InkBox(disabled, kOlive, disabled.rect()).isEmpty());
     }
 
     void kindReadBack_data()
@@ -380,16 +383,21 @@ private slots:
         QTest::addColumn<int>("margin");
         QTest::addColumn<int>("spacing");
         QTest::addColumn<QPoint>("glyphAt");  // an 18 x 18 glyph
-        QTest::addColumn<QPoint>("textAt");   // a 40 x 13 caption
+        QTest::addColumn<QPoint>("textAt");  // a 40 x 13 caption
         const QRect wide(10, 5, 100, 30), tall(10, 5, 100, 60);
         QTest::newRow("left, centred") << wide << int(B::blGlyphLeft) << -1 << 4 << QPoint(29, 11) << QPoint(51, 14);
-        QTest::newRow("left, room shared") << wide << int(B::blGlyphLeft) << -1 << -1 << QPoint(24, 11) << QPoint(56, 14);
-        QTest::newRow("left, margin 5, spacing shared") << wide << int(B::blGlyphLeft) << 5 << -1 << QPoint(15, 11) << QPoint(51, 14);
+        QTest::newRow("left, room shared")
+            << wide << int(B::blGlyphLeft) << -1 << -1 << QPoint(24, 11) << QPoint(56, 14);
+        QTest::newRow("left, margin 5, spacing shared")
+            << wide << int(B::blGlyphLeft) << 5 << -1 << QPoint(15, 11) << QPoint(51, 14);
         QTest::newRow("top, centred") << tall << int(B::blGlyphTop) << -1 << 4 << QPoint(51, 18) << QPoint(40, 40);
-        QTest::newRow("bottom, centred") << tall << int(B::blGlyphBottom) << -1 << 4 << QPoint(51, 34) << QPoint(40, 17);
+        QTest::newRow("bottom, centred") << tall << int(B::blGlyphBottom) << -1 << 4 << QPoint(51, 34)
+                                         << QPoint(40, 17);
         // Too narrow: the negative room is divided rounding toward zero.
-        QTest::newRow("narrow, room shared") << QRect(0, 0, 30, 30) << int(B::blGlyphLeft) << -1 << -1 << QPoint(-9, 6) << QPoint(0, 9);
-        QTest::newRow("narrow, centred") << QRect(0, 0, 50, 30) << int(B::blGlyphLeft) << -1 << 4 << QPoint(-5, 6) << QPoint(17, 9);
+        QTest::newRow("narrow, room shared")
+            << QRect(0, 0, 30, 30) << int(B::blGlyphLeft) << -1 << -1 << QPoint(-9, 6) << QPoint(0, 9);
+        QTest::newRow("narrow, centred") << QRect(0, 0, 50, 30) << int(B::blGlyphLeft) << -1 << 4 << QPoint(-5, 6)
+                                         << QPoint(17, 9);
     }
     void layout()
     {
@@ -399,7 +407,8 @@ private slots:
         QFETCH(int, spacing);
         QFETCH(QPoint, glyphAt);
         QFETCH(QPoint, textAt);
-        const TButtonPlacement place = CalcButtonLayout(client, QSize(18, 18), QSize(40, 13), B::TButtonLayout(layout), margin, spacing);
+        const TButtonPlacement place =
+            CalcButtonLayout(client, QSize(18, 18), QSize(40, 13), B::TButtonLayout(layout), margin, spacing);
         QCOMPARE(place.glyphPos, glyphAt);
         QCOMPARE(place.textBounds, QRect(textAt, QSize(40, 13)));
     }

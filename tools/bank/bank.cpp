@@ -25,8 +25,9 @@ void checkField(const QString& value, int capacity, const QString& what, const Q
                               .arg(what, ch)
                               .arg(ch.isEmpty() ? 0u : ch.toUcs4().value(0), 4, 16, QLatin1Char('0'))};
     } else if (bytes.size() > capacity) {
-        out << Diagnostic{file, line,
-                          QStringLiteral("%1 is %2 bytes long, at most %3 fit").arg(what).arg(bytes.size()).arg(capacity)};
+        out << Diagnostic{
+            file, line,
+            QStringLiteral("%1 is %2 bytes long, at most %3 fit").arg(what).arg(bytes.size()).arg(capacity)};
     }
 }
 
@@ -50,9 +51,9 @@ ParseResult ParseSource(const QByteArray& utf8, const QString& fileName)
         q.text = block.first().second;
         const int expected = 6;
         if (block.size() != expected) {
-            result.errors << Diagnostic{fileName, q.line,
-                                        QStringLiteral("a question needs 6 lines (text, a) to d), = letter), found %1")
-                                            .arg(block.size())};
+            result.errors << Diagnostic{
+                fileName, q.line,
+                QStringLiteral("a question needs 6 lines (text, a) to d), = letter), found %1").arg(block.size())};
             block.clear();
             return;
         }
@@ -112,9 +113,9 @@ QList<Diagnostic> CheckQuestion(const SourceQuestion& q, const QString& fileName
     }
     static const QRegularExpression letter(QStringLiteral("^[abcd]$"));
     if (!letter.match(q.correct).hasMatch())
-        out << Diagnostic{fileName, q.line + 5,
-                          QStringLiteral("correct letter \"%1\" must be one of a, b, c, d (lower-case Latin)")
-                              .arg(q.correct)};
+        out << Diagnostic{
+            fileName, q.line + 5,
+            QStringLiteral("correct letter \"%1\" must be one of a, b, c, d (lower-case Latin)").arg(q.correct)};
     return out;
 }
 

@@ -11,8 +11,8 @@ namespace zk::bank {
 struct SourceQuestion {
     QString text;
     QStringList answers;  // a, b, c, d
-    QString correct;      // as written after "= "
-    int line = 0;         // line of the question text
+    QString correct;  // as written after "= "
+    int line = 0;  // line of the question text
 };
 
 struct Diagnostic {

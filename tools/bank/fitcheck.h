@@ -10,15 +10,15 @@ struct FitBox {
     int pixelSize;
     bool bold;
     int width;
-    int height;     // 0: one line, only the width counts
-    int margin;     // inner margin of a text box (frame plus document margin), each side
+    int height;  // 0: one line, only the width counts
+    int margin;  // inner margin of a text box (frame plus document margin), each side
 };
 
 // The boxes of the main window and of the qualifying window.
-FitBox AnswerLabelBox();      // narrowest of LabelA..LabelD
-FitBox QuestionMemoBox();     // Memo_Vopros
-FitBox QualifyingItemBox();   // Label1..Label8 of the qualifying window
-FitBox QualifyingTaskBox();   // Memo1 of the qualifying window
+FitBox AnswerLabelBox();  // narrowest of LabelA..LabelD
+FitBox QuestionMemoBox();  // Memo_Vopros
+FitBox QualifyingItemBox();  // Label1..Label8 of the qualifying window
+FitBox QualifyingTaskBox();  // Memo1 of the qualifying window
 
 // Empty when the text fits; otherwise what overflows.
 QString Overflow(const QString& text, const FitBox& box);
