@@ -1,7 +1,7 @@
 // The audience's vote is drawn by rejection: a few thousand draws of four shares until
 // they add up to 100 with the right answer leading. It must still feel instant.
-#include "lifelines/poll.h"
-#include "platform/random.h"
+#include "core/poll.h"
+#include "core/random.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Drawing one question must cost the same whatever the size of the level's file:
 // the record count comes from the file size and only the drawn record is read.
-#include "game/question.h"
+#include "core/question.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Any bytes as a GIF picture: Qt's reader over every frame, errors as PictureError only.
 #include "fuzzsupport.h"
 #include "pictures/decoders.h"
-#include "platform/errors.h"
+#include "core/errors.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

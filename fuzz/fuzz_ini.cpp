@@ -1,7 +1,7 @@
 // Any bytes as the settings file: the flags are read by the integer rule and always give
 // on or off; reading never writes.
 #include "fuzzsupport.h"
-#include "platform/inifile.h"
+#include "core/inifile.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

@@ -1,7 +1,7 @@
 // Any bytes as a JPEG picture: libjpeg through our error manager, errors as "JPEG error #N".
 #include "fuzzsupport.h"
 #include "pictures/decoders.h"
-#include "platform/errors.h"
+#include "core/errors.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

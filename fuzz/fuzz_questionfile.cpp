@@ -1,9 +1,9 @@
 // Any bytes as a level's question file: the reader must fail with its own error or
 // return a record whose texts convert cleanly, never read outside the file or the record.
 #include "fuzzsupport.h"
-#include "game/gamestate.h"
-#include "game/question.h"
-#include "platform/errors.h"
+#include "core/gamestate.h"
+#include "core/question.h"
+#include "core/errors.h"
 
 #include <QFileInfo>
 

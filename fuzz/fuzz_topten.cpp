@@ -1,7 +1,7 @@
 // Any bytes as best.dat: parsing and formatting the table must never overrun a name.
 #include "fuzzsupport.h"
-#include "platform/errors.h"
-#include "results/topten.h"
+#include "core/errors.h"
+#include "core/topten.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

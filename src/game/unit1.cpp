@@ -1,14 +1,14 @@
 #include "game/unit1.h"
 
-#include "game/cues.h"
-#include "game/gamestate.h"
-#include "game/question.h"
+#include "platform/cues.h"
+#include "core/gamestate.h"
+#include "core/question.h"
 #include "game/windows.h"
 #include "pictures/TImage.h"
 #include "platform/design.h"
 #include "platform/errorbox.h"
-#include "platform/inifile.h"
-#include "platform/random.h"
+#include "core/inifile.h"
+#include "core/random.h"
 #include "ui_unit1.h"
 
 #include <QCloseEvent>
@@ -100,6 +100,7 @@ int letterIndex(char letter) { return letter >= 'a' && letter <= 'd' ? letter - 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::TForm1), Timer1(new QTimer(this))
 {
     g_mainForm = this;
+    SetMainStage(this);
     ui->setupUi(this);
     ApplyDesign(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -114,33 +115,42 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::TForm1), Timer
 
 TForm1::~TForm1()
 {
-    if (g_mainForm == this)
+    if (g_mainForm == this) {
         g_mainForm = nullptr;
+        SetMainStage(nullptr);
+    }
     delete ui;
 }
 
 void TForm1::connectHandlers()
 {
     const std::array<TImage*, 4> plates{ui->OtvetA, ui->OtvetB, ui->OtvetC, ui->OtvetD};
+    const std::array<QLabel*, 4> labels{ui->LabelA, ui->LabelB, ui->LabelC, ui->LabelD};
     for (int i = 0; i < 4; ++i) {
         const char letter = static_cast<char>('a' + i);
-        connect(plates[i], &TImage::clicked, this, [this, letter] { Guarded([&] { AnswerClick(letter); }); });
+        ConnectGuarded(plates[i], &TImage::clicked, this, [this, letter] { AnswerClick(letter); });
+        OnLabelClick(labels[i], [this, letter] { AnswerClick(letter); });
     }
-    connect(ui->Podsk_5050, &TImage::clicked, this, [this] { Guarded([&] { Podsk_5050Click(); }); });
-    connect(ui->Podsk_zal, &TImage::clicked, this, [this] { Guarded([&] { Podsk_zalClick(); }); });
-    connect(ui->Podsk_friend, &TImage::clicked, this, [this] { Guarded([&] { Podsk_friendClick(); }); });
-    connect(ui->Button1, &QAbstractButton::clicked, this, [this] { Guarded([&] { Button1Click(); }); });
-    connect(Timer1, &QTimer::timeout, this, [this] { Guarded([&] { Timer1Timer(); }); });
+    // Question and host's speech are only to be read; the focus goes on to the focus sink.
+    for (QTextEdit* memo : {ui->Memo_Vopros, ui->Memo1}) {
+        const auto toSink = [this] { ui->Button2->setFocus(); };
+        MakeDisplayOnly(memo, toSink, toSink);
+    }
+    ConnectGuarded(ui->Podsk_5050, &TImage::clicked, this, &TForm1::Podsk_5050Click);
+    ConnectGuarded(ui->Podsk_zal, &TImage::clicked, this, &TForm1::Podsk_zalClick);
+    ConnectGuarded(ui->Podsk_friend, &TImage::clicked, this, &TForm1::Podsk_friendClick);
+    ConnectGuarded(ui->Button1, &QAbstractButton::clicked, this, &TForm1::Button1Click);
+    ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
-    connect(ui->N4, &QAction::triggered, this, [] { Guarded([] { OpenModal(FormId::Qualifying); }); });
-    connect(ui->N7, &QAction::triggered, this, [] { Guarded([] { OpenModal(FormId::TopTen); }); });
+    ConnectGuarded(ui->N4, &QAction::triggered, this, [] { OpenModal(FormId::Qualifying); });
+    ConnectGuarded(ui->N7, &QAction::triggered, this, [] { OpenModal(FormId::TopTen); });
     connect(ui->N2, &QAction::triggered, this, [this] { close(); });
-    connect(ui->N6, &QAction::triggered, this, [] { Guarded([] { OpenModal(FormId::Settings); }); });
-    connect(ui->N10, &QAction::triggered, this, [] { Guarded([] { OpenModal(FormId::Rules); }); });
-    connect(ui->N9, &QAction::triggered, this, [] { Guarded([] { OpenModal(FormId::Authors); }); });
-    connect(ui->N11, &QAction::triggered, this, [] { Guarded([] { OpenModal(FormId::About); }); });
+    ConnectGuarded(ui->N6, &QAction::triggered, this, [] { OpenModal(FormId::Settings); });
+    ConnectGuarded(ui->N10, &QAction::triggered, this, [] { OpenModal(FormId::Rules); });
+    ConnectGuarded(ui->N9, &QAction::triggered, this, [] { OpenModal(FormId::Authors); });
+    ConnectGuarded(ui->N11, &QAction::triggered, this, [] { OpenModal(FormId::About); });
 
-    // Mouse movement for the hint line, clicks on the answer labels, the focus sink.
+    // Mouse movement for the hint line.
     const QList<QWidget*> watched{ui->Podsk_5050,  ui->Podsk_zal,   ui->Podsk_friend,
                                   ui->Label1,      ui->Memo_Vopros, ui->Memo_Vopros->viewport(),
                                   ui->Image4,      ui->Memo1,       ui->Memo1->viewport(),
@@ -197,25 +207,12 @@ void TForm1::loadPicture(TImage* image, const QString& gameName)
     Guarded([&] { image->LoadFromFile(gameName); });
 }
 
-void TForm1::SetMemoText(QTextEdit* memo, const QString& text, Qt::Alignment align)
-{
-    memo->setPlainText(text);
-    QTextCursor cursor(memo->document());
-    cursor.select(QTextCursor::Document);
-    QTextBlockFormat format;
-    format.setAlignment(align);
-    cursor.mergeBlockFormat(format);
-}
-
 void TForm1::StartMainGame()
 {
     auto& g = Game();
     ui->Strela->move(ui->Strela->x(), ArrowTopForLevel(1));
-    g.AudienceUsed = g.FriendUsed = g.FiftyUsed = 0;
-    g.FiftyOnQuestion = 0;
+    StartGameState(g);
     setLifelineCursors(Qt::PointingHandCursor);
-    g.Winnings = 0;
-    g.GuaranteedSum = 0;
     ui->Button1->setEnabled(true);
     ui->Button1->setFocus();
     loadPicture(ui->Podsk_zal, QStringLiteral("Graph\\podsk_zal.gif"));
@@ -248,8 +245,7 @@ void TForm1::putQuestionTexts()
 
 void TForm1::EndGameReset()
 {
-    auto& g = Game();
-    g.AudienceUsed = g.FriendUsed = g.FiftyUsed = 1;
+    EndGameState(Game());
     setLifelineCursors(Qt::ArrowCursor);
     ui->Strela->move(ui->Strela->x(), ArrowTopForLevel(1));
     ui->Button1->setEnabled(false);
@@ -267,8 +263,34 @@ void TForm1::EndGameReset()
     loadPicture(ui->Podsk_5050, QStringLiteral("Graph\\podsk_5050.gif"));
     loadPicture(ui->Podsk_friend, QStringLiteral("Graph\\podsk_friend.gif"));
     loadPicture(ui->Podsk_zal, QStringLiteral("Graph\\podsk_zal.gif"));
-    g.Winnings = 0;
 }
+
+void TForm1::MarkLifelineUsed(Lifeline which)
+{
+    struct Icon {
+        TImage* image;
+        const char* picture;
+    };
+    const Icon icon = which == Lifeline::Fifty      ? Icon{ui->Podsk_5050, "Graph\\no_podsk_5050.gif"}
+                      : which == Lifeline::Audience ? Icon{ui->Podsk_zal, "Graph\\no_podsk_zal.gif"}
+                                                    : Icon{ui->Podsk_friend, "Graph\\no_podsk_friend.gif"};
+    // A picture that cannot be loaded ends the caller before the lifeline is used up.
+    icon.image->LoadFromFile(QString::fromLatin1(icon.picture));
+    UsedFlag(Game(), which) = 1;
+    icon.image->setCursor(Qt::ArrowCursor);
+}
+
+void TForm1::BlankAnswer(int index) { AnswerLabels.at(index)->setText(QString()); }
+
+AnswersInPlay TForm1::AnswersOnScreen() const
+{
+    AnswersInPlay inPlay{};
+    for (int i = 0; i < 4; ++i)
+        inPlay[i] = !AnswerLabels[i]->text().isEmpty();
+    return inPlay;
+}
+
+void TForm1::SetMarkerVisible(bool visible) { ui->hacker->setVisible(visible); }
 
 void TForm1::AnswerClick(char letter)
 {
@@ -345,6 +367,7 @@ void TForm1::Timer1Timer()
         return;
     }
     g.CurrentQuestion = next;
+    g.FiftyOnQuestion = 0;
     ShowNextQuestion();
     g.AnswerAllowed = 1;
 }
@@ -437,25 +460,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         if (!hint.isEmpty())
             ui->Edit_help->setText(hint);
         return false;
-    }
-    if (event->type() == QEvent::MouseButtonPress && (memoVopros || memo1)) {
-        ui->Button2->setFocus();
-        return true;
-    }
-    if (event->type() == QEvent::FocusIn && (w == ui->Memo_Vopros || w == ui->Memo1)) {
-        ui->Button2->setFocus();
-        return false;
-    }
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto* me = static_cast<QMouseEvent*>(event);
-        for (int i = 0; i < 4; ++i) {
-            if (w == AnswerLabels[i] && me->button() == Qt::LeftButton &&
-                w->rect().contains(me->position().toPoint())) {
-                const char letter = static_cast<char>('a' + i);
-                Guarded([&] { AnswerClick(letter); });
-                return true;
-            }
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

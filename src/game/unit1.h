@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/stage.h"
+
 #include <QMainWindow>
 #include <array>
 
@@ -12,7 +14,7 @@ class TForm1;
 
 // The main window: the stage of the game. It owns the screen side of the game state
 // (question, answers, ladder arrow, lifeline icons) and the answer reveal.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public zk::Stage {
     Q_OBJECT
 
 public:
@@ -26,9 +28,15 @@ public:
 
     // A new game, once the qualifying round is passed. Throws when the first question
     // cannot be read (the steps before keep their effect).
-    void StartMainGame();
+    void StartMainGame() override;
     // Back to idle when a result window closes.
-    void EndGameReset();
+    void EndGameReset() override;
+
+    // What the other windows may ask of the stage.
+    void MarkLifelineUsed(zk::Lifeline which) override;
+    void BlankAnswer(int index) override;
+    zk::AnswersInPlay AnswersOnScreen() const override;
+    void SetMarkerVisible(bool visible) override;
 
     // Answer flow.
     void AnswerClick(char letter);  // OtvetXClick and LabelXClick
@@ -43,8 +51,6 @@ public:
     void Podsk_friendClick();
     void Button1Click();
 
-    // The question on screen (both memos hold plain lines).
-    static void SetMemoText(QTextEdit* memo, const QString& text, Qt::Alignment align = Qt::AlignLeft);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

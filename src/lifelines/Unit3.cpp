@@ -1,15 +1,13 @@
 #include "lifelines/Unit3.h"
 
-#include "game/cues.h"
-#include "game/gamestate.h"
-#include "game/unit1.h"
-#include "lifelines/onscreen.h"
-#include "lifelines/poll.h"
+#include "platform/cues.h"
+#include "core/gamestate.h"
+#include "core/poll.h"
 #include "pictures/TImage.h"
 #include "platform/design.h"
+#include "platform/stage.h"
 #include "platform/errorbox.h"
 #include "ui_Unit3.h"
-#include "ui_unit1.h"
 
 #include <QEvent>
 #include <QShowEvent>
@@ -26,12 +24,14 @@ TForm3::TForm3(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TF
     Bars = {ui->ShapeA, ui->ShapeB, ui->ShapeC, ui->ShapeD};
     Percents = {ui->Label1, ui->Label2, ui->Label3, ui->Label4};
     ui->Memo_text->document()->setDocumentMargin(2);
-    ui->Memo_text->installEventFilter(this);
-    ui->Memo_text->viewport()->installEventFilter(this);
+    // The memo only shows the sentence; it never keeps the keyboard focus.
+    zk::MakeDisplayOnly(ui->Memo_text, [this] { Memo_textMouseDown(); }, [this] {
+        QWidget* next = ui->Button_resalt->isEnabled() ? static_cast<QWidget*>(ui->Button_resalt) : ui->Button_back;
+        next->setFocus();
+    });
 
-    connect(ui->Button_resalt, &QAbstractButton::clicked, this,
-            [this] { zk::Guarded([this] { Button_resaltClick(); }); });
-    connect(ui->Button_back, &QAbstractButton::clicked, this, [this] { zk::Guarded([this] { Button_backClick(); }); });
+    zk::ConnectGuarded(ui->Button_resalt, &QAbstractButton::clicked, this, &TForm3::Button_resaltClick);
+    zk::ConnectGuarded(ui->Button_back, &QAbstractButton::clicked, this, &TForm3::Button_backClick);
 }
 
 TForm3::~TForm3() { delete ui; }
@@ -76,12 +76,7 @@ void TForm3::Button_resaltClick()
     ui->Button_resalt->setEnabled(false);
     // A missing picture ends the handler here: the poll stays on show but the lifeline
     // is not used up.
-    TForm1* main = zk::MainForm();
-    if (main)
-        main->ui->Podsk_zal->LoadFromFile(QStringLiteral("Graph\\no_podsk_zal.gif"));
-    g.AudienceUsed = 1;
-    if (main)
-        main->ui->Podsk_zal->setCursor(Qt::ArrowCursor);
+    zk::MarkLifelineUsed(zk::Lifeline::Audience);
 }
 
 void TForm3::Button_backClick() { close(); }
@@ -92,19 +87,3 @@ void TForm3::Memo_textMouseDown()
         ui->Button_resalt->setFocus();
 }
 
-bool TForm3::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != ui->Memo_text && watched != ui->Memo_text->viewport())
-        return QDialog::eventFilter(watched, event);
-    // The memo only shows the sentence; it never keeps the keyboard focus.
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-        zk::Guarded([this] { Memo_textMouseDown(); });
-        return true;
-    }
-    if (event->type() == QEvent::FocusIn && watched == ui->Memo_text) {
-        QWidget* next = ui->Button_resalt->isEnabled() ? static_cast<QWidget*>(ui->Button_resalt) : ui->Button_back;
-        next->setFocus();
-        return false;
-    }
-    return QDialog::eventFilter(watched, event);
-}

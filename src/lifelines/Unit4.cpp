@@ -1,15 +1,13 @@
 #include "lifelines/Unit4.h"
 
-#include "game/cues.h"
-#include "game/gamestate.h"
-#include "game/unit1.h"
-#include "lifelines/friendcall.h"
-#include "lifelines/onscreen.h"
+#include "platform/cues.h"
+#include "core/gamestate.h"
+#include "core/friendcall.h"
 #include "pictures/TImage.h"
 #include "platform/design.h"
+#include "platform/stage.h"
 #include "platform/errorbox.h"
 #include "ui_Unit4.h"
-#include "ui_unit1.h"
 
 #include <QEvent>
 #include <QTextBlock>
@@ -33,16 +31,19 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TF
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);
-    for (QTextEdit* memo : {ui->Memo_you, ui->Memo_friend}) {
+    // The conversation is only to be read; the memos never keep the keyboard focus.
+    const auto handOff = [this] {
+        QWidget* next = ui->Button_zvonok->isEnabled() ? static_cast<QWidget*>(ui->Button_zvonok) : ui->Button_back;
+        next->setFocus();
+    };
+    zk::MakeDisplayOnly(ui->Memo_you, [this] { Memo_youMouseDown(); }, handOff);
+    zk::MakeDisplayOnly(ui->Memo_friend, [this] { Memo_friendMouseDown(); }, handOff);
+    for (QTextEdit* memo : {ui->Memo_you, ui->Memo_friend})
         memo->document()->setDocumentMargin(2);
-        memo->installEventFilter(this);
-        memo->viewport()->installEventFilter(this);
-    }
     ui->Button_zvonok->setFocus();
 
-    connect(ui->Button_zvonok, &QAbstractButton::clicked, this,
-            [this] { zk::Guarded([this] { Button_zvonokClick(); }); });
-    connect(ui->Button_back, &QAbstractButton::clicked, this, [this] { zk::Guarded([this] { Button_backClick(); }); });
+    zk::ConnectGuarded(ui->Button_zvonok, &QAbstractButton::clicked, this, &TForm4::Button_zvonokClick);
+    zk::ConnectGuarded(ui->Button_back, &QAbstractButton::clicked, this, &TForm4::Button_backClick);
     zk::Guarded([this] { FormCreate(); });
 }
 
@@ -60,12 +61,7 @@ void TForm4::Button_zvonokClick()
     auto& g = zk::Game();
     zk::Guarded([] { zk::PlayCue(QStringLiteral("bellotbor.wav")); });
     // A missing picture ends the handler here: no call is made and the lifeline stays available.
-    TForm1* main = zk::MainForm();
-    if (main)
-        main->ui->Podsk_friend->LoadFromFile(QStringLiteral("Graph\\no_podsk_friend.gif"));
-    g.FriendUsed = 1;
-    if (main)
-        main->ui->Podsk_friend->setCursor(Qt::ArrowCursor);
+    zk::MarkLifelineUsed(zk::Lifeline::Friend);
 
     ui->Label3->show();
     ui->Label4->show();
@@ -92,21 +88,3 @@ void TForm4::Memo_friendMouseDown()
         ui->Button_zvonok->setFocus();
 }
 
-bool TForm4::eventFilter(QObject* watched, QEvent* event)
-{
-    const bool you = watched == ui->Memo_you || watched == ui->Memo_you->viewport();
-    const bool friendMemo = watched == ui->Memo_friend || watched == ui->Memo_friend->viewport();
-    if (!you && !friendMemo)
-        return QDialog::eventFilter(watched, event);
-    // The conversation is only to be read; the memos never keep the keyboard focus.
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-        zk::Guarded([this, you] { you ? Memo_youMouseDown() : Memo_friendMouseDown(); });
-        return true;
-    }
-    if (event->type() == QEvent::FocusIn && (watched == ui->Memo_you || watched == ui->Memo_friend)) {
-        QWidget* next = ui->Button_zvonok->isEnabled() ? static_cast<QWidget*>(ui->Button_zvonok) : ui->Button_back;
-        next->setFocus();
-        return false;
-    }
-    return QDialog::eventFilter(watched, event);
-}

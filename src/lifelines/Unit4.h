@@ -23,6 +23,4 @@ public:
 
     Ui::TForm4* ui;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -2,8 +2,8 @@
 
 #include "pictures/decoders.h"
 #include "platform/errorbox.h"
-#include "platform/errors.h"
-#include "platform/paths.h"
+#include "core/errors.h"
+#include "core/paths.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "pictures/decoders.h"
 
-#include "platform/errors.h"
+#include "core/errors.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,6 +1,6 @@
 #include "pictures/decoders.h"
 
-#include "platform/errors.h"
+#include "core/errors.h"
 
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE and size_t first

@@ -1,10 +1,19 @@
 #include "platform/design.h"
 
+#include "platform/errorbox.h"
+
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QEvent>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QDialog>
 #include <QScreen>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QWidget>
@@ -30,7 +39,91 @@ bool isTextBox(const QWidget* w)
         qobject_cast<const QLineEdit*>(w);
 }
 
+// Watches a text box and its viewport for the display-only rule.
+class DisplayOnlyFilter : public QObject {
+public:
+    DisplayOnlyFilter(QAbstractScrollArea* box, std::function<void()> onPress, std::function<void()> onFocus)
+        : QObject(box), box_(box), onPress_(std::move(onPress)), onFocus_(std::move(onFocus))
+    {
+        box->installEventFilter(this);
+        box->viewport()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (onPress_)
+                Guarded(onPress_);
+            return true;
+        case QEvent::FocusIn:
+            if (watched == box_ && onFocus_)
+                onFocus_();
+            return false;
+        default: return false;
+        }
+    }
+
+private:
+    QAbstractScrollArea* box_;
+    std::function<void()> onPress_;
+    std::function<void()> onFocus_;
+};
+
+class LabelClickFilter : public QObject {
+public:
+    LabelClickFilter(QLabel* label, std::function<void()> onClick)
+        : QObject(label), label_(label), onClick_(std::move(onClick))
+    {
+        label->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            // The second press of a double click: its release is not a second click.
+            afterDoubleClick_ = true;
+            return true;
+        }
+        if (event->type() != QEvent::MouseButtonRelease)
+            return false;
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (me->button() != Qt::LeftButton)
+            return false;
+        if (std::exchange(afterDoubleClick_, false))
+            return true;
+        if (label_->rect().contains(me->position().toPoint()))
+            Guarded(onClick_);
+        return true;
+    }
+
+private:
+    QLabel* label_;
+    std::function<void()> onClick_;
+    bool afterDoubleClick_ = false;
+};
+
 }  // namespace
+
+void OnLabelClick(QLabel* label, std::function<void()> onClick) { new LabelClickFilter(label, std::move(onClick)); }
+
+void SetMemoText(QTextEdit* memo, const QString& text, Qt::Alignment align)
+{
+    memo->setPlainText(text);
+    QTextCursor cursor(memo->document());
+    cursor.select(QTextCursor::Document);
+    QTextBlockFormat format;
+    format.setAlignment(align);
+    cursor.mergeBlockFormat(format);
+}
+
+void MakeDisplayOnly(QAbstractScrollArea* box, std::function<void()> onPress, std::function<void()> onFocus)
+{
+    new DisplayOnlyFilter(box, std::move(onPress), std::move(onFocus));
+}
 
 void SetBackColor(QWidget* w, const QColor& color)
 {

@@ -1,8 +1,14 @@
 #pragma once
 #include <QColor>
+#include <QString>
 #include <Qt>
 
+#include <functional>
+
+class QAbstractScrollArea;
 class QDialog;
+class QLabel;
+class QTextEdit;
 class QWidget;
 
 namespace zk {
@@ -20,6 +26,18 @@ inline const Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeD
     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 // After setupUi: the design applied, the designed size fixed, the window centred on its screen.
 void SetUpDialog(QDialog* dialog);
+
+// Plain lines in a text box, every line aligned the same way.
+void SetMemoText(QTextEdit* memo, const QString& text, Qt::Alignment align = Qt::AlignLeft);
+
+// A text box that only shows its text: a mouse press or double click never reaches it, so
+// nothing is ever selected, and runs onPress instead (inside the handler guard); receiving
+// the keyboard focus runs onFocus, when given, which hands the focus to a button.
+void MakeDisplayOnly(QAbstractScrollArea* box, std::function<void()> onPress, std::function<void()> onFocus = {});
+
+// A label that answers a left click (pressed and released on it) with onClick, inside the
+// handler guard. A double click counts once, as on a picture.
+void OnLabelClick(QLabel* label, std::function<void()> onClick);
 
 // Colours set at run time; they hold in the enabled and the disabled state alike.
 void SetBackColor(QWidget* w, const QColor& color);

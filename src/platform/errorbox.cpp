@@ -1,6 +1,6 @@
 #include "platform/errorbox.h"
 
-#include "platform/errors.h"
+#include "core/errors.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,9 @@
 #pragma once
+#include <QObject>
 #include <QString>
 #include <exception>
 #include <functional>
+#include <type_traits>
 
 namespace zk {
 
@@ -29,6 +31,21 @@ bool Guarded(F&& body)
         ShowErrorBox(ExceptionText(std::current_exception()));
         return false;
     }
+}
+
+// A signal connected to a handler (a member function of the receiver, or any callable)
+// that runs inside the guard.
+template <class Sender, class Signal, class Receiver, class Handler>
+QMetaObject::Connection ConnectGuarded(Sender* sender, Signal signal, Receiver* receiver, Handler handler)
+{
+    return QObject::connect(sender, signal, receiver, [receiver, handler] {
+        Guarded([&] {
+            if constexpr (std::is_member_function_pointer_v<Handler>)
+                (receiver->*handler)();
+            else
+                handler();
+        });
+    });
 }
 
 }  // namespace zk

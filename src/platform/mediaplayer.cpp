@@ -1,7 +1,7 @@
 #include "platform/mediaplayer.h"
 
-#include "platform/errors.h"
-#include "platform/paths.h"
+#include "core/errors.h"
+#include "core/paths.h"
 
 #include <QFile>
 #include <SDL.h>

@@ -1,12 +1,12 @@
 #include "qualifying/Unit6.h"
 
-#include "game/cues.h"
-#include "game/unit1.h"
+#include "platform/cues.h"
+#include "platform/stage.h"
 #include "pictures/TImage.h"
 #include "platform/design.h"
 #include "platform/errorbox.h"
-#include "platform/random.h"
-#include "qualifying/round.h"
+#include "core/random.h"
+#include "core/qualifying.h"
 #include "ui_Unit6.h"
 
 #include <QMouseEvent>
@@ -52,17 +52,19 @@ TForm6::TForm6(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TF
     const std::array<TImage*, 4> plates{ui->Image5, ui->Image6, ui->Image7, ui->Image8};
     for (int i = 0; i < 4; ++i) {
         const int row = i + 1;
-        connect(badges[i], &TImage::clicked, this, [this, row] { Guarded([&] { PickItem(row); }); });
-        connect(plates[i], &TImage::clicked, this, [this, row] { Guarded([&] { PickItem(row); }); });
-        // Labels have no click signal of their own.
-        RowLabels[i]->installEventFilter(this);
+        ConnectGuarded(badges[i], &TImage::clicked, this, [this, row] { PickItem(row); });
+        ConnectGuarded(plates[i], &TImage::clicked, this, [this, row] { PickItem(row); });
+        OnLabelClick(RowLabels[i], [this, row] { PickItem(row); });
     }
-    connect(ui->Button1, &QAbstractButton::clicked, this, [this] { Guarded([this] { Button1Click(); }); });
-    connect(ui->Button2, &QAbstractButton::clicked, this, [this] { Guarded([this] { Button2Click(); }); });
-    connect(ui->Button3, &QAbstractButton::clicked, this, [this] { Guarded([this] { Button3Click(); }); });
-    for (QWidget* w : {static_cast<QWidget*>(ui->Memo1), ui->Memo1->viewport(), static_cast<QWidget*>(ui->Memo2),
-                       ui->Memo2->viewport()})
-        w->installEventFilter(this);
+    ConnectGuarded(ui->Button1, &QAbstractButton::clicked, this, &TForm6::Button1Click);
+    ConnectGuarded(ui->Button2, &QAbstractButton::clicked, this, &TForm6::Button2Click);
+    ConnectGuarded(ui->Button3, &QAbstractButton::clicked, this, &TForm6::Button3Click);
+    // The text boxes hand the focus to the check button while it can still be used.
+    for (QTextEdit* memo : {ui->Memo1, ui->Memo2})
+        MakeDisplayOnly(memo, [this] {
+            if (ui->Button1->isEnabled())
+                ui->Button1->setFocus();
+        });
 
     Guarded([this] { FormCreate(); });
 }
@@ -79,7 +81,7 @@ void TForm6::FormCreate()
     QualifyingRound& round = Qualifying();
     round = QualifyingRound{};
     round.SetTask(LoadQualifyingTask());
-    TForm1::SetMemoText(ui->Memo1, round.Task.Text.ToString());
+    SetMemoText(ui->Memo1, round.Task.Text.ToString());
     round.Shuffle();
     for (int i = 0; i < 4; ++i)
         RowLabels[i]->setText(round.ShownOrder[i]);
@@ -147,8 +149,8 @@ void TForm6::Button1Click()
 void TForm6::Button3Click()
 {
     // If the first question cannot be read this throws, and the window stays open.
-    if (TForm1* main = MainForm())
-        main->StartMainGame();
+    if (zk::Stage* stage = zk::MainStage())
+        stage->StartMainGame();
     close();
 }
 
@@ -165,28 +167,3 @@ void TForm6::showEvent(QShowEvent* event)
         Guarded([this] { FormShow(); });
 }
 
-bool TForm6::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto* me = static_cast<QMouseEvent*>(event);
-        for (int i = 0; i < 4; ++i) {
-            QLabel* label = RowLabels[i];
-            if (watched == label && me->button() == Qt::LeftButton &&
-                label->rect().contains(me->position().toPoint())) {
-                const int row = i + 1;
-                Guarded([&] { PickItem(row); });
-                return true;
-            }
-        }
-    }
-    if (event->type() == QEvent::MouseButtonPress) {
-        const bool memo = watched == ui->Memo1 || watched == ui->Memo1->viewport() || watched == ui->Memo2 ||
-            watched == ui->Memo2->viewport();
-        // The text boxes hand the focus to the check button while it can still be used.
-        if (memo && ui->Button1->isEnabled()) {
-            ui->Button1->setFocus();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}

@@ -1,9 +1,9 @@
 #include "results/Unit10.h"
 
-#include "game/cues.h"
+#include "platform/cues.h"
 #include "platform/design.h"
 #include "platform/errorbox.h"
-#include "platform/random.h"
+#include "core/random.h"
 #include "ui_Unit10.h"
 
 #include <QShowEvent>
@@ -34,11 +34,11 @@ TForm10::TForm10(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::
     // The memos are a display only: a click or the focus passes on to OK.
     for (QTextEdit* memo : {ui->Memo1, ui->Memo2}) {
         memo->document()->setDocumentMargin(2);
-        memo->installEventFilter(this);
-        memo->viewport()->installEventFilter(this);
+        const auto toOk = [this] { ui->Button1->setFocus(Qt::OtherFocusReason); };
+        zk::MakeDisplayOnly(memo, toOk, toOk);
     }
-    connect(ui->Button1, &QAbstractButton::clicked, this, [this] { zk::Guarded([this] { Button1Click(); }); });
-    connect(ui->Button2, &QAbstractButton::clicked, this, [this] { zk::Guarded([this] { Button2Click(); }); });
+    zk::ConnectGuarded(ui->Button1, &QAbstractButton::clicked, this, &TForm10::Button1Click);
+    zk::ConnectGuarded(ui->Button2, &QAbstractButton::clicked, this, &TForm10::Button2Click);
 
     zk::Guarded([this] { FormCreate(); });
 }
@@ -104,13 +104,3 @@ void TForm10::showEvent(QShowEvent* event)
         zk::Guarded([this] { FormShow(); });
 }
 
-bool TForm10::eventFilter(QObject* watched, QEvent* event)
-{
-    const bool memo = watched == ui->Memo1 || watched == ui->Memo1->viewport() || watched == ui->Memo2 ||
-        watched == ui->Memo2->viewport();
-    if (memo && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn)) {
-        ui->Button1->setFocus(Qt::OtherFocusReason);
-        return event->type() == QEvent::MouseButtonPress;
-    }
-    return QDialog::eventFilter(watched, event);
-}

@@ -1,5 +1,5 @@
 #pragma once
-#include "results/topten.h"
+#include "core/topten.h"
 
 #include <QDialog>
 
@@ -31,7 +31,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void clearMemos();

@@ -9,7 +9,7 @@ TForm7::TForm7(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TF
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);
-    connect(ui->Button1, &QAbstractButton::clicked, this, [this] { zk::Guarded([this] { Button1Click(); }); });
+    zk::ConnectGuarded(ui->Button1, &QAbstractButton::clicked, this, &TForm7::Button1Click);
 }
 
 TForm7::~TForm7() { delete ui; }

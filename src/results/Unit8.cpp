@@ -1,11 +1,11 @@
 #include "results/Unit8.h"
 
-#include "game/cues.h"
-#include "game/gamestate.h"
-#include "game/unit1.h"
+#include "platform/cues.h"
+#include "core/gamestate.h"
+#include "platform/stage.h"
 #include "platform/design.h"
 #include "platform/errorbox.h"
-#include "results/topten.h"
+#include "core/topten.h"
 #include "ui_Unit8.h"
 
 #include <QShowEvent>
@@ -22,8 +22,8 @@ void RecordNamedResult(const QString& name, int amount)
 
 void EndOfGame()
 {
-    if (TForm1* main = MainForm())
-        main->EndGameReset();
+    if (zk::Stage* stage = zk::MainStage())
+        stage->EndGameReset();
 }
 
 }  // namespace zk
@@ -35,8 +35,8 @@ TForm8::TForm8(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TF
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(3500);
-    connect(Timer1, &QTimer::timeout, this, [this] { zk::Guarded([this] { Timer1Timer(); }); });
-    connect(ui->Button1, &QAbstractButton::clicked, this, [this] { zk::Guarded([this] { Button1Click(); }); });
+    zk::ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm8::Timer1Timer);
+    zk::ConnectGuarded(ui->Button1, &QAbstractButton::clicked, this, &TForm8::Button1Click);
 
     zk::Guarded([this] { FormCreate(); });
 }

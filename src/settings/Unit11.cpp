@@ -3,7 +3,7 @@
 #include "pictures/TImage.h"
 #include "platform/design.h"
 #include "platform/errorbox.h"
-#include "platform/random.h"
+#include "core/random.h"
 #include "ui_Unit11.h"
 
 namespace zk {
@@ -17,8 +17,7 @@ TForm11::TForm11(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::
     ui->setupUi(this);
     zk::SetUpDialog(this);
 
-    connect(ui->BitBtnWithColor1, &QAbstractButton::clicked, this,
-            [this] { zk::Guarded([this] { BitBtnWithColor1Click(); }); });
+    zk::ConnectGuarded(ui->BitBtnWithColor1, &QAbstractButton::clicked, this, &TForm11::BitBtnWithColor1Click);
     zk::Guarded([this] { FormCreate(); });
 }
 

@@ -1,9 +1,9 @@
 #include "settings/Unit12.h"
 
-#include "game/cues.h"
+#include "platform/cues.h"
 #include "platform/design.h"
 #include "platform/errorbox.h"
-#include "platform/random.h"
+#include "core/random.h"
 #include "ui_Unit12.h"
 
 #include <QMouseEvent>
@@ -77,19 +77,21 @@ TForm12::TForm12(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::
     zk::SetUpDialog(this);
 
     TopicLabels = {ui->Label1, ui->Label2, ui->Label3, ui->Label4, ui->Label5, ui->Label6, ui->Label7};
-    for (QLabel* label : TopicLabels) {
+    for (std::size_t i = 0; i < TopicLabels.size(); ++i) {
+        QLabel* label = TopicLabels[i];
         // The links are underlined, which the design's pixel font cannot say.
         QFont f = label->font();
         f.setUnderline(true);
         label->setFont(f);
-        label->installEventFilter(this);
+        zk::OnLabelClick(label, [this, i] { LabelClick(static_cast<int>(i)); });
     }
     ui->Memo1->document()->setDocumentMargin(2);
-    ui->Memo1->installEventFilter(this);
-    ui->Memo1->viewport()->installEventFilter(this);
+    // The text box never keeps the focus: Enter always closes the window.
+    const auto toClose = [this] { ui->Button1->setFocus(); };
+    zk::MakeDisplayOnly(ui->Memo1, toClose, toClose);
     SetCentredText(ui->Memo1, QString::fromUtf8(kOpeningLines));
 
-    connect(ui->Button1, &QAbstractButton::clicked, this, [this] { zk::Guarded([this] { Button1Click(); }); });
+    zk::ConnectGuarded(ui->Button1, &QAbstractButton::clicked, this, &TForm12::Button1Click);
 }
 
 TForm12::~TForm12() { delete ui; }
@@ -128,28 +130,3 @@ void TForm12::showEvent(QShowEvent* event)
         zk::Guarded([this] { FormShow(); });
 }
 
-bool TForm12::eventFilter(QObject* watched, QEvent* event)
-{
-    const bool memo = watched == ui->Memo1 || watched == ui->Memo1->viewport();
-    // The text box never keeps the focus: Enter always closes the window.
-    if (memo && event->type() == QEvent::MouseButtonPress) {
-        ui->Button1->setFocus();
-        return true;
-    }
-    if (memo && event->type() == QEvent::FocusIn) {
-        ui->Button1->setFocus();
-        return false;
-    }
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto* me = static_cast<QMouseEvent*>(event);
-        for (std::size_t i = 0; i < TopicLabels.size(); ++i) {
-            QLabel* label = TopicLabels[i];
-            if (watched == label && me->button() == Qt::LeftButton &&
-                label->rect().contains(me->position().toPoint())) {
-                zk::Guarded([this, i] { LabelClick(static_cast<int>(i)); });
-                return true;
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}

@@ -29,6 +29,5 @@ public:
     void done(int result) override;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 };

@@ -26,29 +26,14 @@ TForm13::TForm13(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::
 
     ui->Memo1->document()->setDocumentMargin(2);
     ui->Memo1->setPlainText(QString::fromUtf8(kLegalWarning));
-    ui->Memo1->installEventFilter(this);
-    ui->Memo1->viewport()->installEventFilter(this);
+    // The warning never keeps the focus, so no caret shows and Enter closes the window.
+    const auto toOk = [this] { ui->BitBtnWithColor1->setFocus(); };
+    zk::MakeDisplayOnly(ui->Memo1, toOk, toOk);
 
-    connect(ui->BitBtnWithColor1, &QAbstractButton::clicked, this,
-            [this] { zk::Guarded([this] { BitBtnWithColor1Click(); }); });
+    zk::ConnectGuarded(ui->BitBtnWithColor1, &QAbstractButton::clicked, this, &TForm13::BitBtnWithColor1Click);
 }
 
 TForm13::~TForm13() { delete ui; }
 
 void TForm13::BitBtnWithColor1Click() { close(); }
 
-bool TForm13::eventFilter(QObject* watched, QEvent* event)
-{
-    // The warning never keeps the focus, so no caret shows and Enter closes the window.
-    if (watched == ui->Memo1 || watched == ui->Memo1->viewport()) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            ui->BitBtnWithColor1->setFocus();
-            return true;
-        }
-        if (event->type() == QEvent::FocusIn) {
-            ui->BitBtnWithColor1->setFocus();
-            return false;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}

@@ -17,6 +17,4 @@ public:
 
     Ui::TForm13* ui;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -14,8 +14,8 @@ TForm14::TForm14(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, [this] { zk::Guarded([this] { Timer1Timer(); }); });
-    connect(ui->Button1, &QAbstractButton::clicked, this, [this] { zk::Guarded([this] { Button1Click(); }); });
+    zk::ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm14::Timer1Timer);
+    zk::ConnectGuarded(ui->Button1, &QAbstractButton::clicked, this, &TForm14::Button1Click);
     Timer1->start();
 }
 

@@ -1,16 +1,16 @@
-#include "game/gamestate.h"
+#include "core/gamestate.h"
 #include "game/unit1.h"
 #include "game/windows.h"
 #include "pictures/TImage.h"
 #include "platform/design.h"
 #include "platform/fonts.h"
-#include "platform/inifile.h"
+#include "core/inifile.h"
 #include "platform/mediaplayer.h"
 #include "qualifying/Unit6.h"
-#include "qualifying/round.h"
+#include "core/qualifying.h"
 #include "results/Unit7.h"
 #include "results/Unit8.h"
-#include "results/topten.h"
+#include "core/topten.h"
 #include "support/testsupport.h"
 #include "ui_Unit6.h"
 #include "ui_Unit7.h"
@@ -347,10 +347,12 @@ void TestGameFlow::answerRight(int level)
     QCOMPARE(zk::Game().Winnings, kWinnings[level - 1]);
     QCOMPARE(main_->ui->Memo1->toPlainText(), hostBefore);
 
+    zk::Game().FiftyOnQuestion = 1;  // as if 50:50 had been used on this question
     main_->Timer1Timer();  // 3500 ms: the outcome
     if (level == 15)
         return;
     QCOMPARE(zk::Game().Winnings, kWinnings[level]);
+    QCOMPARE(int(zk::Game().FiftyOnQuestion), 0);  // the next question has all four answers
     QVERIFY(zk::Player().fileName().startsWith(QStringLiteral("music\\good")));
     QCOMPARE(main_->ui->Memo1->toPlainText(), HostWords(level));
     checkRestingQuestion(level + 1);

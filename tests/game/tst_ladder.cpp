@@ -1,4 +1,4 @@
-#include "game/gamestate.h"
+#include "core/gamestate.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "game/gamestate.h"
+#include "core/gamestate.h"
 #include "game/unit1.h"
 #include "game/windows.h"
 #include "platform/fonts.h"
-#include "platform/inifile.h"
+#include "core/inifile.h"
 #include "platform/mediaplayer.h"
 #include "support/testsupport.h"
 

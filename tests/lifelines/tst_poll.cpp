@@ -1,7 +1,7 @@
-#include "lifelines/fifty.h"
-#include "lifelines/friendcall.h"
-#include "lifelines/poll.h"
-#include "platform/random.h"
+#include "core/fifty.h"
+#include "core/friendcall.h"
+#include "core/poll.h"
+#include "core/random.h"
 #include "support/testsupport.h"
 
 #include <QtTest>

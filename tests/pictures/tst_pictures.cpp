@@ -1,7 +1,7 @@
 #include "pictures/TImage.h"
 #include "pictures/decoders.h"
 #include "platform/errorbox.h"
-#include "platform/errors.h"
+#include "core/errors.h"
 #include "support/testsupport.h"
 
 #include <QtTest>

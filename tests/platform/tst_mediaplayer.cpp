@@ -1,4 +1,4 @@
-#include "platform/errors.h"
+#include "core/errors.h"
 #include "platform/mediaplayer.h"
 #include "support/testsupport.h"
 

@@ -1,8 +1,8 @@
-#include "platform/cp1251.h"
+#include "core/cp1251.h"
 #include "platform/errorbox.h"
-#include "platform/errors.h"
-#include "platform/paths.h"
-#include "platform/random.h"
+#include "core/errors.h"
+#include "core/paths.h"
+#include "core/random.h"
 #include "support/testsupport.h"
 
 #include <QtTest>

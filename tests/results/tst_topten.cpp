@@ -1,5 +1,5 @@
-#include "platform/errors.h"
-#include "results/topten.h"
+#include "core/errors.h"
+#include "core/topten.h"
 #include "support/testsupport.h"
 
 #include <QtEndian>

@@ -1,5 +1,5 @@
-#include "platform/errors.h"
-#include "platform/inifile.h"
+#include "core/errors.h"
+#include "core/inifile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,8 @@
-#include "game/gamestate.h"
+#include "core/gamestate.h"
 #include "game/unit1.h"
 #include "game/windows.h"
-#include "platform/inifile.h"
+#include "core/inifile.h"
+#include "core/timecode.h"
 #include "settings/Unit9.h"
 #include "support/testsupport.h"
 

@@ -1,11 +1,12 @@
-#include "game/gamestate.h"
+#include "platform/design.h"
+#include "core/gamestate.h"
 #include "game/unit1.h"
 #include "game/windows.h"
 #include "pictures/TImage.h"
 #include "platform/fonts.h"
-#include "platform/inifile.h"
+#include "core/inifile.h"
 #include "platform/mediaplayer.h"
-#include "platform/random.h"
+#include "core/random.h"
 #include "settings/Unit11.h"
 #include "settings/Unit12.h"
 #include "settings/Unit13.h"
@@ -157,7 +158,7 @@ void TestSideScreens::advertRoll()
     g.CurrentLevel = 3;
     g.Winnings = 200;
     g.CurrentQuestion = zktest::MakeQuestion(QStringLiteral("Третий вопрос"), {"a", "b", "c", "d"}, 'b');
-    TForm1::SetMemoText(main_->ui->Memo1, QStringLiteral("прежние слова"));
+    zk::SetMemoText(main_->ui->Memo1, QStringLiteral("прежние слова"));
     zktest::FixClock(ClockFor(8, static_cast<std::uint32_t>(roll)));
 
     main_->ShowNextQuestion();

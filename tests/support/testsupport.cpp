@@ -1,8 +1,8 @@
 #include "support/testsupport.h"
 
-#include "platform/cp1251.h"
+#include "core/cp1251.h"
 #include "platform/errorbox.h"
-#include "platform/random.h"
+#include "core/random.h"
 
 #include <QDataStream>
 #include <QDirIterator>

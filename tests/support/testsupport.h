@@ -1,5 +1,5 @@
 #pragma once
-#include "game/question.h"
+#include "core/question.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "bank.h"
 
-#include "platform/cp1251.h"
+#include "core/cp1251.h"
 
 #include <QRegularExpression>
 #include <QSet>

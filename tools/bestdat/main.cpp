@@ -1,6 +1,6 @@
 // Writes the default table of the best players, as a fresh game folder has it.
-#include "platform/errors.h"
-#include "results/topten.h"
+#include "core/errors.h"
+#include "core/topten.h"
 
 #include <QString>
 #include <cstdio>

@@ -3,13 +3,13 @@
 // with a game started as form1_game.png), so their looks can be checked after a change.
 // Runs in a game folder (the build's by default) with sound off and error boxes written to
 // stderr instead, so nothing waits for a click.
-#include "game/gamestate.h"
+#include "core/gamestate.h"
 #include "game/unit1.h"
 #include "game/windows.h"
 #include "platform/errorbox.h"
 #include "platform/fonts.h"
-#include "platform/inifile.h"
-#include "platform/random.h"
+#include "core/inifile.h"
+#include "core/random.h"
 #include "settings/Unit12.h"
 #include "settings/Unit14.h"
 

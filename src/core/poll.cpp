@@ -1,6 +1,6 @@
-#include "lifelines/poll.h"
+#include "core/poll.h"
 
-#include "platform/random.h"
+#include "core/random.h"
 
 namespace zk {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/errors.h"
+#include "core/errors.h"
 
 #include <cerrno>
 

@@ -1,9 +1,9 @@
-#include "results/topten.h"
+#include "core/topten.h"
 
-#include "platform/binaryfile.h"
-#include "platform/cp1251.h"
-#include "platform/errors.h"
-#include "platform/paths.h"
+#include "core/binaryfile.h"
+#include "core/cp1251.h"
+#include "core/errors.h"
+#include "core/paths.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

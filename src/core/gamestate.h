@@ -1,5 +1,5 @@
 #pragma once
-#include "game/question.h"
+#include "core/question.h"
 
 #include <array>
 #include <cstdint>
@@ -38,6 +38,10 @@ struct GameState {
 };
 
 GameState& Game();
+
+enum class Lifeline { Fifty, Audience, Friend };
+// The "used" flag of one lifeline.
+std::uint8_t& UsedFlag(GameState& state, Lifeline which);
 // Back to the values of a fresh start (tests).
 void ResetGameState();
 

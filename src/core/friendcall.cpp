@@ -1,6 +1,6 @@
-#include "lifelines/friendcall.h"
+#include "core/friendcall.h"
 
-#include "platform/random.h"
+#include "core/random.h"
 
 namespace zk {
 

@@ -48,8 +48,9 @@ constexpr int kQuestionRecordSize = 461;
 // The bare file name of a level's questions: 1 -> "1.txt", 10 -> "10.txt".
 QString LevelFileName(int level);
 
-// Picks one record of "Text\" + fileName at random (re-seeding the generator first)
-// and clears FiftyOnQuestion. On failure raises InOutError; the game state is untouched.
+// Picks one record of "Text\" + fileName at random (re-seeding the generator first).
+// On failure raises InOutError. It touches no game state: whoever puts the record on
+// screen clears the 50:50 mark.
 QuestionRecord LoadRandomQuestion(const QString& fileName);
 
 }  // namespace zk

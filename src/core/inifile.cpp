@@ -1,7 +1,7 @@
-#include "platform/inifile.h"
+#include "core/inifile.h"
 
-#include "platform/cp1251.h"
-#include "platform/errors.h"
+#include "core/cp1251.h"
+#include "core/errors.h"
 
 #include <QFile>
 #include <QFileInfo>

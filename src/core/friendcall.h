@@ -1,5 +1,5 @@
 #pragma once
-#include "lifelines/poll.h"
+#include "core/poll.h"
 
 #include <QString>
 

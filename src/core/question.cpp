@@ -1,10 +1,9 @@
-#include "game/question.h"
+#include "core/question.h"
 
-#include "game/gamestate.h"
-#include "platform/binaryfile.h"
-#include "platform/cp1251.h"
-#include "platform/errors.h"
-#include "platform/random.h"
+#include "core/binaryfile.h"
+#include "core/cp1251.h"
+#include "core/errors.h"
+#include "core/random.h"
 
 #include <algorithm>
 #include <cstring>
@@ -60,7 +59,6 @@ QuestionRecord LoadRandomQuestion(const QString& fileName)
     file.Seek(static_cast<std::int64_t>(k) * kQuestionRecordSize);
     file.Read(&record, sizeof record);
     file.Close();
-    Game().FiftyOnQuestion = 0;
     return record;
 }
 

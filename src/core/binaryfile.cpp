@@ -1,7 +1,7 @@
-#include "platform/binaryfile.h"
+#include "core/binaryfile.h"
 
-#include "platform/errors.h"
-#include "platform/paths.h"
+#include "core/errors.h"
+#include "core/paths.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,7 +1,6 @@
-#include "qualifying/round.h"
+#include "core/qualifying.h"
 
-#include "game/gamestate.h"
-#include "platform/random.h"
+#include "core/random.h"
 
 #include <algorithm>
 
@@ -62,11 +61,7 @@ QualifyingRound& Qualifying()
 
 QuestionRecord LoadQualifyingTask()
 {
-    // The reader clears the 50:50 mark of the question on screen; this record is not that question.
-    const std::uint8_t fifty = Game().FiftyOnQuestion;
-    const QuestionRecord task = LoadRandomQuestion(QStringLiteral("otbor.txt"));
-    Game().FiftyOnQuestion = fifty;
-    return task;
+    return LoadRandomQuestion(QStringLiteral("otbor.txt"));
 }
 
 QString QualifyingRightText()

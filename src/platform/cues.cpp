@@ -1,6 +1,6 @@
-#include "game/cues.h"
+#include "platform/cues.h"
 
-#include "game/gamestate.h"
+#include "core/gamestate.h"
 #include "platform/mediaplayer.h"
 
 namespace zk {

@@ -1,4 +1,4 @@
-#include "game/gamestate.h"
+#include "core/gamestate.h"
 
 namespace zk {
 
@@ -22,6 +22,16 @@ bool RecordCorrectAnswer(GameState& state)
 }
 
 void RecordWrongAnswer(GameState& state) { state.Winnings = state.GuaranteedSum; }
+
+std::uint8_t& UsedFlag(GameState& state, Lifeline which)
+{
+    switch (which) {
+    case Lifeline::Fifty: return state.FiftyUsed;
+    case Lifeline::Audience: return state.AudienceUsed;
+    case Lifeline::Friend: return state.FriendUsed;
+    }
+    return state.FiftyUsed;
+}
 
 void StartGameState(GameState& state)
 {

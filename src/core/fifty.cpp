@@ -1,7 +1,7 @@
-#include "lifelines/fifty.h"
+#include "core/fifty.h"
 
-#include "lifelines/poll.h"
-#include "platform/random.h"
+#include "core/poll.h"
+#include "core/random.h"
 
 namespace zk {
 
