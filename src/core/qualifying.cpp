@@ -59,10 +59,7 @@ QualifyingRound& Qualifying()
     return round;
 }
 
-QuestionRecord LoadQualifyingTask()
-{
-    return LoadRandomQuestion(QStringLiteral("otbor.txt"));
-}
+QuestionRecord LoadQualifyingTask() { return LoadRandomQuestion(QStringLiteral("otbor.txt")); }
 
 QString QualifyingRightText()
 {

@@ -25,10 +25,12 @@ TForm3::TForm3(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TF
     Percents = {ui->Label1, ui->Label2, ui->Label3, ui->Label4};
     ui->Memo_text->document()->setDocumentMargin(2);
     // The memo only shows the sentence; it never keeps the keyboard focus.
-    zk::MakeDisplayOnly(ui->Memo_text, [this] { Memo_textMouseDown(); }, [this] {
-        QWidget* next = ui->Button_resalt->isEnabled() ? static_cast<QWidget*>(ui->Button_resalt) : ui->Button_back;
-        next->setFocus();
-    });
+    zk::MakeDisplayOnly(
+        ui->Memo_text, [this] { Memo_textMouseDown(); },
+        [this] {
+            QWidget* next = ui->Button_resalt->isEnabled() ? static_cast<QWidget*>(ui->Button_resalt) : ui->Button_back;
+            next->setFocus();
+        });
 
     zk::ConnectGuarded(ui->Button_resalt, &QAbstractButton::clicked, this, &TForm3::Button_resaltClick);
     zk::ConnectGuarded(ui->Button_back, &QAbstractButton::clicked, this, &TForm3::Button_backClick);
@@ -86,4 +88,3 @@ void TForm3::Memo_textMouseDown()
     if (ui->Button_resalt->isEnabled())
         ui->Button_resalt->setFocus();
 }
-

@@ -36,8 +36,10 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TF
         QWidget* next = ui->Button_zvonok->isEnabled() ? static_cast<QWidget*>(ui->Button_zvonok) : ui->Button_back;
         next->setFocus();
     };
-    zk::MakeDisplayOnly(ui->Memo_you, [this] { Memo_youMouseDown(); }, handOff);
-    zk::MakeDisplayOnly(ui->Memo_friend, [this] { Memo_friendMouseDown(); }, handOff);
+    zk::MakeDisplayOnly(
+        ui->Memo_you, [this] { Memo_youMouseDown(); }, handOff);
+    zk::MakeDisplayOnly(
+        ui->Memo_friend, [this] { Memo_friendMouseDown(); }, handOff);
     for (QTextEdit* memo : {ui->Memo_you, ui->Memo_friend})
         memo->document()->setDocumentMargin(2);
     ui->Button_zvonok->setFocus();
@@ -87,4 +89,3 @@ void TForm4::Memo_friendMouseDown()
     if (ui->Button_zvonok->isEnabled())
         ui->Button_zvonok->setFocus();
 }
-

@@ -22,5 +22,4 @@ public:
     void Memo_friendMouseDown();
 
     Ui::TForm4* ui;
-
 };

@@ -166,4 +166,3 @@ void TForm6::showEvent(QShowEvent* event)
     if (!event->spontaneous())
         Guarded([this] { FormShow(); });
 }
-

@@ -103,4 +103,3 @@ void TForm10::showEvent(QShowEvent* event)
     if (!event->spontaneous())
         zk::Guarded([this] { FormShow(); });
 }
-

@@ -129,4 +129,3 @@ void TForm12::showEvent(QShowEvent* event)
     if (!event->spontaneous())
         zk::Guarded([this] { FormShow(); });
 }
-

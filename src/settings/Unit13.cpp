@@ -36,4 +36,3 @@ TForm13::TForm13(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::
 TForm13::~TForm13() { delete ui; }
 
 void TForm13::BitBtnWithColor1Click() { close(); }
-

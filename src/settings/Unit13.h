@@ -16,5 +16,4 @@ public:
     void BitBtnWithColor1Click();
 
     Ui::TForm13* ui;
-
 };

@@ -37,56 +37,36 @@ private slots:
 
 private:
     void writeLevels();
-    std::unique_ptr<zktest::GameFolder> folder_;
-    std::unique_ptr<TForm1> form_;
-    QList<FormId> opened_;
+    std::unique_ptr<zktest::MainWindowFixture> fx_;
 };
 
 void TestMainWindow::initTestCase() { zk::InstallFontSubstitutions(); }
 
 void TestMainWindow::init()
 {
-    zk::ResetGameState();
-    folder_ = std::make_unique<zktest::GameFolder>();
-    folder_->copyShippedMedia();
-    zk::SetProgramPath(folder_->file("zoriklad"));
-    folder_->write("zoriklad.ini", "[music]\nmaysound=0\n");
-    opened_.clear();
-    zk::SetOpenModalHook([this](FormId id) {
-        opened_ << id;
-        return true;
-    });
-    form_ = std::make_unique<TForm1>();
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    fx_ = std::make_unique<zktest::MainWindowFixture>("[music]\nmaysound=0\n");
+    fx_->create();
 }
 
-void TestMainWindow::cleanup()
-{
-    form_.reset();
-    zk::SetOpenModalHook({});
-    zk::SetProgramPath({});
-    zktest::RestoreClock();
-    folder_.reset();
-}
+void TestMainWindow::cleanup() { fx_.reset(); }
 
 void TestMainWindow::writeLevels()
 {
     for (int level = 1; level <= 15; ++level)
-        folder_->write(QString("Text/%1.txt").arg(level),
-                       zktest::RecordBytes(zktest::MakeQuestion(QString("Вопрос %1").arg(level),
-                                                                {"Один", "Два", "Три", "Четыре"}, 'a')));
+        fx_->folder.write(QString("Text/%1.txt").arg(level),
+                          zktest::RecordBytes(zktest::MakeQuestion(QString("Вопрос %1").arg(level),
+                                                                   {"Один", "Два", "Три", "Четыре"}, 'a')));
 }
 
 void TestMainWindow::idleWindow()
 {
-    auto* ui = form_->ui;
-    QCOMPARE(opened_.value(0), FormId::Splash);
+    auto* ui = fx_->main->ui;
+    QCOMPARE(fx_->opened.value(0), FormId::Splash);
     QVERIFY(!ui->Button1->isEnabled());
     for (int i = 0; i < 4; ++i) {
-        QVERIFY(!form_->AnswerImages[i]->isEnabled());
-        QVERIFY(!form_->AnswerLabels[i]->isEnabled());
-        QCOMPARE(zk::BackColor(form_->AnswerLabels[i]), QColor(Qt::black));
+        QVERIFY(!fx_->main->AnswerImages[i]->isEnabled());
+        QVERIFY(!fx_->main->AnswerLabels[i]->isEnabled());
+        QCOMPARE(zk::BackColor(fx_->main->AnswerLabels[i]), QColor(Qt::black));
     }
     QCOMPARE(zk::TextColor(ui->Label1), QColor(255, 204, 102));
     QVERIFY(ui->Memo1->toPlainText().startsWith("   Для того, чтобы начать игру \nнажмите  клавишу  F2  или "));
@@ -144,21 +124,21 @@ void TestMainWindow::hintLine()
     QFETCH(QString, hint);
     if (inGame) {
         writeLevels();
-        form_->StartMainGame();
+        fx_->main->StartMainGame();
     }
-    auto* w = form_->findChild<QWidget*>(control);
+    auto* w = fx_->main->findChild<QWidget*>(control);
     QVERIFY(w);
-    form_->ui->Edit_help->setText("before");
+    fx_->main->ui->Edit_help->setText("before");
     moveOver(w);
-    QCOMPARE(form_->ui->Edit_help->text(), hint.isEmpty() ? QString("before") : hint);
+    QCOMPARE(fx_->main->ui->Edit_help->text(), hint.isEmpty() ? QString("before") : hint);
 }
 
 void TestMainWindow::disabledPlatesWriteNoHint()
 {
-    form_->ui->Edit_help->setText("before");
-    moveOver(form_->ui->OtvetA);
-    QCOMPARE(form_->ui->Edit_help->text(), QString("before"));
-    QVERIFY(!form_->ui->Edit_help->isEnabled());
+    fx_->main->ui->Edit_help->setText("before");
+    moveOver(fx_->main->ui->OtvetA);
+    QCOMPARE(fx_->main->ui->Edit_help->text(), QString("before"));
+    QVERIFY(!fx_->main->ui->Edit_help->isEnabled());
 }
 
 void TestMainWindow::textBoxesHandTheFocusOn_data()
@@ -171,12 +151,12 @@ void TestMainWindow::textBoxesHandTheFocusOn_data()
 void TestMainWindow::textBoxesHandTheFocusOn()
 {
     QFETCH(QString, memo);
-    auto* edit = form_->findChild<QTextEdit*>(memo);
-    QApplication::setActiveWindow(form_.get());
+    auto* edit = fx_->main->findChild<QTextEdit*>(memo);
+    QApplication::setActiveWindow(fx_->main.get());
     QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
-    QTRY_COMPARE(QApplication::focusWidget(), form_->ui->Button2);
+    QTRY_COMPARE(QApplication::focusWidget(), fx_->main->ui->Button2);
     edit->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), form_->ui->Button2);
+    QTRY_COMPARE(QApplication::focusWidget(), fx_->main->ui->Button2);
 }
 
 void TestMainWindow::clicksAreGated_data()
@@ -205,35 +185,35 @@ void TestMainWindow::clicksAreGated()
     QFETCH(bool, used);
     QFETCH(int, opens);
     writeLevels();
-    form_->StartMainGame();
+    fx_->main->StartMainGame();
     auto& g = zk::Game();
     g.AnswerAllowed = std::uint8_t(allowed);
     if (used)
         g.FiftyUsed = g.AudienceUsed = g.FriendUsed = 1;
-    opened_.clear();
-    auto* w = form_->findChild<QWidget*>(control);
+    fx_->opened.clear();
+    auto* w = fx_->main->findChild<QWidget*>(control);
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5));
     if (opens)
-        QCOMPARE(opened_, QList<FormId>{FormId(opens)});
+        QCOMPARE(fx_->opened, QList<FormId>{FormId(opens)});
     else
-        QVERIFY(opened_.isEmpty());
+        QVERIFY(fx_->opened.isEmpty());
 }
 
 void TestMainWindow::arrowClimbsTheLadder()
 {
     writeLevels();
-    form_->StartMainGame();
+    fx_->main->StartMainGame();
     QMap<int, int> expected{{1, 526}, {5, 430}, {10, 310}, {15, 190}};
     for (int level = 1; level <= 15; ++level) {
         QCOMPARE(int(zk::Game().CurrentLevel), level);
         if (expected.contains(level))
-            QCOMPARE(form_->ui->Strela->y(), expected.value(level));
-        form_->AnswerClick('a');
-        form_->Timer1Timer();
-        form_->Timer1Timer();
+            QCOMPARE(fx_->main->ui->Strela->y(), expected.value(level));
+        fx_->main->AnswerClick('a');
+        fx_->main->Timer1Timer();
+        fx_->main->Timer1Timer();
     }
-    QCOMPARE(form_->ui->Strela->y(), 190);  // the fifteenth right answer leaves it there
-    QCOMPARE(opened_.last(), FormId::Millionaire);
+    QCOMPARE(fx_->main->ui->Strela->y(), 190);  // the fifteenth right answer leaves it there
+    QCOMPARE(fx_->opened.last(), FormId::Millionaire);
     QCOMPARE(zk::Game().Winnings, 500000);
 }
 
@@ -241,42 +221,38 @@ void TestMainWindow::missingFirstQuestionKeepsEarlySteps()
 {
     zktest::ErrorLog log;
     zk::Game().GuaranteedSum = 32000;
-    try {
-        form_->StartMainGame();
-        QFAIL("no error");
-    } catch (const zk::InOutError& e) {
-        QCOMPARE(e.text(), QString("Invalid filename"));  // no "Text" folder at all
-    }
+    // No "Text" folder at all.
+    QCOMPARE(zktest::ErrorText([&] { fx_->main->StartMainGame(); }), QString("Invalid filename"));
     auto& g = zk::Game();
-    QVERIFY(form_->ui->Button1->isEnabled());
+    QVERIFY(fx_->main->ui->Button1->isEnabled());
     QCOMPARE(int(g.FiftyUsed), 0);
     QCOMPARE(g.GuaranteedSum, 0);
-    QVERIFY(form_->AnswerLabels[0]->isEnabled());
+    QVERIFY(fx_->main->AnswerLabels[0]->isEnabled());
     QCOMPARE(int(g.CurrentLevel), 0);
-    QVERIFY(form_->ui->Memo_Vopros->toPlainText().isEmpty());
+    QVERIFY(fx_->main->ui->Memo_Vopros->toPlainText().isEmpty());
 }
 
 void TestMainWindow::startAndEndOfGame()
 {
     writeLevels();
-    QApplication::setActiveWindow(form_.get());
-    form_->StartMainGame();
-    auto* ui = form_->ui;
+    QApplication::setActiveWindow(fx_->main.get());
+    fx_->main->StartMainGame();
+    auto* ui = fx_->main->ui;
     QCOMPARE(ui->Memo_Vopros->toPlainText(), QString("Вопрос 1"));
     QVERIFY(ui->Memo_Vopros->document()->firstBlock().blockFormat().alignment() & Qt::AlignHCenter);
-    QCOMPARE(form_->AnswerLabels[3]->text(), QString("Четыре"));
+    QCOMPARE(fx_->main->AnswerLabels[3]->text(), QString("Четыре"));
     QCOMPARE(ui->hacker->text(), QString("a"));
     QCOMPARE(ui->Podsk_zal->fileName(), QString("Graph\\podsk_zal.gif"));
-    QCOMPARE(form_->AnswerImages[2]->fileName(), QString("Graph\\otvet.gif"));
+    QCOMPARE(fx_->main->AnswerImages[2]->fileName(), QString("Graph\\otvet.gif"));
     QCOMPARE(ui->Podsk_friend->cursor().shape(), Qt::PointingHandCursor);
     QTRY_COMPARE(QApplication::focusWidget(), ui->Button1);
     QVERIFY(ui->Memo1->toPlainText().startsWith("   Молодец! Вы прошли отборочный тур."));
 
-    form_->EndGameReset();
+    fx_->main->EndGameReset();
     auto& g = zk::Game();
     QCOMPARE(int(g.AudienceUsed + g.FriendUsed + g.FiftyUsed), 3);
     QVERIFY(!ui->Button1->isEnabled());
-    QVERIFY(form_->AnswerLabels[0]->text().isEmpty());
+    QVERIFY(fx_->main->AnswerLabels[0]->text().isEmpty());
     QVERIFY(ui->Memo_Vopros->toPlainText().isEmpty());
     QCOMPARE(ui->hacker->text(), QString("a"));  // kept after the game
     QCOMPARE(ui->Podsk_friend->cursor().shape(), Qt::ArrowCursor);

@@ -20,32 +20,6 @@ using zk::FormId;
 
 namespace {
 
-// Acts on every modal window that comes up, once each, from inside its modal loop,
-// and closes it afterwards if the act left it open.
-class ModalDriver {
-public:
-    explicit ModalDriver(std::function<void(QDialog*)> act) : act_(std::move(act))
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!d || d->property("zkDriven").toBool())
-                return;
-            d->setProperty("zkDriven", true);
-            ++seen;
-            act_(d);
-            // Whatever the act found, the modal loop must end, or a failed check would hang the test.
-            if (d->isVisible())
-                d->close();
-        });
-        timer_.start(10);
-    }
-    int seen = 0;
-
-private:
-    std::function<void(QDialog*)> act_;
-    QTimer timer_;
-};
-
 // A clock at which the first draw of Random(n) after re-seeding is `value`.
 std::uint32_t ClockWhereFirstDraw(std::uint32_t n, std::uint32_t value, std::uint32_t from = 1000)
 {
@@ -86,56 +60,35 @@ private slots:
 private:
     // Clicks a lifeline icon of the main window, with `act` driving whatever window opens.
     int clickIcon(const QString& icon, std::function<void(QDialog*)> act);
-    TImage* icon(const QString& name) { return form_->findChild<TImage*>(name); }
+    TImage* icon(const QString& name) { return fx_->main->findChild<TImage*>(name); }
     QStringList captions() const;
 
-    std::unique_ptr<zktest::GameFolder> folder_;
-    std::unique_ptr<zktest::ErrorLog> errors_;
-    std::unique_ptr<TForm1> form_;
-    QList<FormId> opened_;
+    std::unique_ptr<zktest::MainWindowFixture> fx_;
 };
 
 void TestLifelineWindows::initTestCase() { zk::InstallFontSubstitutions(); }
 
 void TestLifelineWindows::init()
 {
-    zk::ResetGameState();
-    folder_ = std::make_unique<zktest::GameFolder>();
-    folder_->copyShippedMedia();
-    zk::SetProgramPath(folder_->file("zoriklad"));
-    folder_->write("zoriklad.ini", "[music]\nmaysound=0\n[reklama]\nmayreklama=0\n");
-    for (int level = 1; level <= 3; ++level)
-        folder_->write(QString("Text/%1.txt").arg(level),
-                       zktest::RecordBytes(
-                           zktest::MakeQuestion(QString("Столица Франции? (вопрос %1)").arg(level), kAnswers, 'a')));
-    errors_ = std::make_unique<zktest::ErrorLog>();
-    opened_.clear();
     // The lifeline windows open for real; everything else (the splash) is only noted.
-    zk::SetOpenModalHook([this](FormId id) {
-        opened_ << id;
-        return id != FormId::Fifty && id != FormId::Audience && id != FormId::Friend;
+    fx_ = std::make_unique<zktest::MainWindowFixture>("[music]\nmaysound=0\n[reklama]\nmayreklama=0\n", [](FormId id) {
+        return id == FormId::Fifty || id == FormId::Audience || id == FormId::Friend;
     });
-    form_ = std::make_unique<TForm1>();
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    form_->StartMainGame();
-    opened_.clear();
-    QVERIFY2(errors_->texts.isEmpty(), qPrintable(errors_->texts.join('\n')));
+    for (int level = 1; level <= 3; ++level)
+        fx_->folder.write(QString("Text/%1.txt").arg(level),
+                          zktest::RecordBytes(
+                              zktest::MakeQuestion(QString("Столица Франции? (вопрос %1)").arg(level), kAnswers, 'a')));
+    fx_->create();
+    fx_->main->StartMainGame();
+    fx_->opened.clear();
+    QVERIFY2(fx_->errors.texts.isEmpty(), qPrintable(fx_->errors.texts.join('\n')));
 }
 
-void TestLifelineWindows::cleanup()
-{
-    form_.reset();
-    zk::SetOpenModalHook({});
-    zk::SetProgramPath({});
-    zktest::RestoreClock();
-    errors_.reset();
-    folder_.reset();
-}
+void TestLifelineWindows::cleanup() { fx_.reset(); }
 
 int TestLifelineWindows::clickIcon(const QString& name, std::function<void(QDialog*)> act)
 {
-    ModalDriver driver(std::move(act));
+    zktest::ModalDriver driver([&](QWidget* w) { act(qobject_cast<QDialog*>(w)); });
     QTest::mouseClick(icon(name), Qt::LeftButton, {}, QPoint(5, 5));
     return driver.seen;
 }
@@ -143,7 +96,7 @@ int TestLifelineWindows::clickIcon(const QString& name, std::function<void(QDial
 QStringList TestLifelineWindows::captions() const
 {
     QStringList out;
-    for (QLabel* l : form_->AnswerLabels)
+    for (QLabel* l : fx_->main->AnswerLabels)
         out << l->text();
     return out;
 }
@@ -199,8 +152,8 @@ void TestLifelineWindows::leavingUnusedKeepsTheLifeline()
     QCOMPARE(this->icon(icon)->cursor().shape(), Qt::PointingHandCursor);
     // Still available: it opens again.
     QCOMPARE(clickIcon(icon, act), 1);
-    QCOMPARE(opened_.size(), 2);
-    QVERIFY(errors_->texts.isEmpty());
+    QCOMPARE(fx_->opened.size(), 2);
+    QVERIFY(fx_->errors.texts.isEmpty());
 }
 
 void TestLifelineWindows::usingMarksTheLifeline_data()
@@ -246,11 +199,11 @@ void TestLifelineWindows::usingMarksTheLifeline()
     QCOMPARE(used, 1);
     QCOMPARE(this->icon(icon)->fileName(), picture);
     QCOMPARE(this->icon(icon)->cursor().shape(), Qt::ArrowCursor);
-    QCOMPARE(errors_->texts.size(), soundOn ? 1 : 0);
+    QCOMPARE(fx_->errors.texts.size(), soundOn ? 1 : 0);
 
     // A second click opens nothing.
     QCOMPARE(clickIcon(icon, [](QDialog* d) { d->close(); }), 0);
-    QCOMPARE(opened_.size(), 1);
+    QCOMPARE(fx_->opened.size(), 1);
 }
 
 void TestLifelineWindows::missingUsedPictureEndsTheStep_data()
@@ -274,7 +227,7 @@ void TestLifelineWindows::missingUsedPictureEndsTheStep()
     QFETCH(QString, icon);
     QFETCH(QString, press);
     QFETCH(QString, missing);
-    QVERIFY(QFile::remove(folder_->file("Graph/" + missing)));
+    QVERIFY(QFile::remove(fx_->folder.file("Graph/" + missing)));
     // A clock at which the audience is right, as it is nine times in ten.
     zktest::FixClock(ClockWhereFirstDraw(10, 7));
 
@@ -294,7 +247,7 @@ void TestLifelineWindows::missingUsedPictureEndsTheStep()
                            d->close();
                        }),
              1);
-    QCOMPARE(errors_->texts, QStringList{"Cannot open file Graph\\" + missing + "."});
+    QCOMPARE(fx_->errors.texts, QStringList{"Cannot open file Graph\\" + missing + "."});
     const auto& g = zk::Game();
     QCOMPARE(int(g.FiftyUsed) + int(g.AudienceUsed) + int(g.FriendUsed), 0);
     QCOMPARE(this->icon(icon)->cursor().shape(), Qt::PointingHandCursor);
@@ -337,7 +290,7 @@ void TestLifelineWindows::fiftyBlanksTwoWrongAnswers()
         QVERIFY(shown.at(i).isEmpty() || shown.at(i) == kAnswers.at(i));
     QCOMPARE(int(zk::Game().FiftyOnQuestion), 1);
     // The plates stay and still take a click.
-    for (TImage* plate : form_->AnswerImages)
+    for (TImage* plate : fx_->main->AnswerImages)
         QVERIFY(plate->isVisible() && plate->isEnabled());
 }
 
@@ -362,7 +315,7 @@ void TestLifelineWindows::audienceChart()
     auto& g = zk::Game();
     g.CurrentQuestion.Correct = correct;
     for (QChar b : blank)
-        form_->AnswerLabels[b.unicode() - 'a']->setText(QString());
+        fx_->main->AnswerLabels[b.unicode() - 'a']->setText(QString());
     g.FiftyOnQuestion = blank.isEmpty() ? 0 : 1;
     zktest::FixClock(ClockWhereFirstDraw(10, audienceRight ? 7 : 0));
 
@@ -448,7 +401,7 @@ void TestLifelineWindows::friendConversation()
     auto& g = zk::Game();
     g.CurrentQuestion.Correct = correct;
     for (QChar b : blank)
-        form_->AnswerLabels[b.unicode() - 'a']->setText(QString());
+        fx_->main->AnswerLabels[b.unicode() - 'a']->setText(QString());
     g.FiftyOnQuestion = blank.isEmpty() ? 0 : 1;
     zktest::FixClock(ClockWhereFirstDraw(10, friendRight ? 3 : 0));
 
@@ -487,9 +440,9 @@ void TestLifelineWindows::questionAfterHalvedOneIsWhole()
 {
     QCOMPARE(clickIcon("Podsk_5050", [](QDialog* d) { Press(d, "Button_yes"); }), 1);
     QCOMPARE(captions().count(QString()), 2);
-    form_->AnswerClick('a');
-    form_->Timer1Timer();
-    form_->Timer1Timer();
+    fx_->main->AnswerClick('a');
+    fx_->main->Timer1Timer();
+    fx_->main->Timer1Timer();
     QCOMPARE(int(zk::Game().CurrentLevel), 2);
     QCOMPARE(captions(), kAnswers);
     QCOMPARE(int(zk::Game().FiftyOnQuestion), 0);
@@ -555,7 +508,7 @@ void TestLifelineWindows::memosNeverTakeTheFocus()
              1);
     for (const QString& f : focusSeen)
         QCOMPARE(f, focusAfterClick);
-    QVERIFY(errors_->texts.isEmpty());
+    QVERIFY(fx_->errors.texts.isEmpty());
 }
 
 QTEST_MAIN(TestLifelineWindows)

@@ -85,16 +85,6 @@ QByteArray Jpeg(QSize size, QRgb colour = kRed)
     return Jpeg(image);
 }
 
-QString Thrown(const std::function<void()>& body)
-{
-    try {
-        body();
-    } catch (const zk::PictureError& e) {
-        return e.text();
-    }
-    return QStringLiteral("(nothing thrown)");
-}
-
 bool Near(QRgb a, QRgb b, int tolerance = 8)
 {
     return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
@@ -176,7 +166,7 @@ void TestPictures::loadErrorsKeepTheOldPicture()
     image.LoadFromFile("Graph\\good.gif");
     const QImage before = image.currentImage();
 
-    QCOMPARE(Thrown([&] { image.LoadFromFile(gameName); }), expected);
+    QCOMPARE(zktest::ErrorText([&] { image.LoadFromFile(gameName); }), expected);
     QCOMPARE(image.fileName(), QString("Graph\\good.gif"));
     QCOMPARE(image.currentImage(), before);
     QCOMPARE(image.frameDelays(), (QList<int>{100, 100}));

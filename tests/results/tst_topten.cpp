@@ -45,16 +45,6 @@ QList<int> amounts(const TopTen& t)
     return out;
 }
 
-QString errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const zk::GameError& e) {
-        return e.text();
-    }
-    return {};
-}
-
 }  // namespace
 
 class TestTopTen : public QObject {
@@ -245,10 +235,11 @@ void TestTopTen::shortFileFailsAndStaysUntouched()
     folder_->write(kFile, before);
 
     int rowsSeen = 0;
-    QCOMPARE(errorOf([&] { zk::ReadTopTen(kFile, [&](int, const zk::TopTenEntry&) { ++rowsSeen; }); }),
+    QCOMPARE(zktest::ErrorText([&] { zk::ReadTopTen(kFile, [&](int, const zk::TopTenEntry&) { ++rowsSeen; }); }),
              QStringLiteral("Read beyond end of file"));
     QCOMPARE(rowsSeen, size / 16);
-    QCOMPARE(errorOf([] { zk::RecordResult(QStringLiteral("x"), 1000); }), QStringLiteral("Read beyond end of file"));
+    QCOMPARE(zktest::ErrorText([] { zk::RecordResult(QStringLiteral("x"), 1000); }),
+             QStringLiteral("Read beyond end of file"));
     QCOMPARE(fileBytes(), before);
 }
 
@@ -264,8 +255,8 @@ void TestTopTen::failedWriteKeepsTheOldFile()
     rlimit low = old;
     low.rlim_cur = 100;
     QVERIFY(setrlimit(RLIMIT_FSIZE, &low) == 0);
-    const QString recordError = errorOf([] { zk::RecordResult(QStringLiteral("x"), 1000); });
-    const QString resetError = errorOf([] { zk::ResetTopTen(); });
+    const QString recordError = zktest::ErrorText([] { zk::RecordResult(QStringLiteral("x"), 1000); });
+    const QString resetError = zktest::ErrorText([] { zk::ResetTopTen(); });
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -279,13 +270,14 @@ void TestTopTen::failedWriteKeepsTheOldFile()
 void TestTopTen::unusableFolder()
 {
     folder_->write(QStringLiteral("blocker"), "not a folder");
-    QCOMPARE(errorOf([] { zk::ResetTopTen(QStringLiteral("blocker\\best.dat")); }), QStringLiteral("Invalid filename"));
-    QCOMPARE(errorOf([] { zk::RecordResult(QStringLiteral("x"), 1, QStringLiteral("blocker\\best.dat")); }),
+    QCOMPARE(zktest::ErrorText([] { zk::ResetTopTen(QStringLiteral("blocker\\best.dat")); }),
              QStringLiteral("Invalid filename"));
-    QCOMPARE(errorOf([] { zk::RecordResult(QStringLiteral("x"), 1, QStringLiteral("nowhere\\best.dat")); }),
+    QCOMPARE(zktest::ErrorText([] { zk::RecordResult(QStringLiteral("x"), 1, QStringLiteral("blocker\\best.dat")); }),
+             QStringLiteral("Invalid filename"));
+    QCOMPARE(zktest::ErrorText([] { zk::RecordResult(QStringLiteral("x"), 1, QStringLiteral("nowhere\\best.dat")); }),
              QStringLiteral("Invalid filename"));
     QVERIFY(!QFile::exists(QStringLiteral("nowhere")));
-    QCOMPARE(errorOf([] { zk::ReadTopTen(); }), QStringLiteral("File not found"));
+    QCOMPARE(zktest::ErrorText([] { zk::ReadTopTen(); }), QStringLiteral("File not found"));
 }
 
 void TestTopTen::parseAnyBuffer()

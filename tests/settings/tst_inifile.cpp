@@ -1,5 +1,6 @@
 #include "core/errors.h"
 #include "core/inifile.h"
+#include "support/testsupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -216,12 +217,8 @@ void TestIniFile::failedWrite()
         limit = std::make_unique<FileSizeLimit>(8);
     }
 
-    QString error;
-    try {
-        zk::IniFile(path).WriteBool(QStringLiteral("music"), QStringLiteral("maysound"), false);
-    } catch (const zk::IniWriteError& e) {
-        error = e.text();
-    }
+    const QString error = zktest::ErrorText(
+        [&] { zk::IniFile(path).WriteBool(QStringLiteral("music"), QStringLiteral("maysound"), false); });
     limit.reset();
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 

@@ -34,27 +34,23 @@ QRadioButton* item(TForm9& form, int group, int index)
 }
 
 // Answers the hidden prompt when it comes up; `answer` gets the dialog and decides.
-class PromptDriver {
-public:
-    explicit PromptDriver(std::function<void(QInputDialog*)> answer) : answer_(std::move(answer))
+struct PromptDriver {
+    explicit PromptDriver(std::function<void(QInputDialog*)> answer)
+        : driver(
+              [this, answer](QWidget* w) {
+                  auto* d = qobject_cast<QInputDialog*>(w);
+                  if (!d)
+                      return;
+                  caption = d->windowTitle();
+                  label = d->labelText();
+                  startText = d->textValue();
+                  answer(d);
+              },
+              20)
     {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
-                ++seen;
-                caption = d->windowTitle();
-                label = d->labelText();
-                startText = d->textValue();
-                answer_(d);
-            }
-        });
-        timer_.start(20);
     }
-    int seen = 0;
     QString caption, label, startText;
-
-private:
-    std::function<void(QInputDialog*)> answer_;
-    QTimer timer_;
+    zktest::ModalDriver driver;
 };
 
 }  // namespace
@@ -315,7 +311,7 @@ void TestSettingsWindow::hiddenPrompt()
     });
     QTest::mouseDClick(&form, Qt::LeftButton, {}, QPoint(5, 90));
 
-    QCOMPARE(driver.seen, 1);
+    QCOMPARE(driver.driver.seen, 1);
     QCOMPARE(driver.caption, QStringLiteral("Дополнительные настройки"));
     QCOMPARE(driver.label, QStringLiteral("Введите пароль"));
     QCOMPARE(driver.startText, QString());
@@ -333,10 +329,10 @@ void TestSettingsWindow::doubleClickOnAControlOpensNothing()
     QTest::mouseDClick(form.findChild<QWidget*>(QStringLiteral("RadioGroup1")), Qt::LeftButton, {}, QPoint(150, 68));
     QTest::mouseDClick(item(form, 2, 1), Qt::LeftButton, {}, QPoint(6, 12));
     QTest::qWait(60);
-    QCOMPARE(driver.seen, 0);
+    QCOMPARE(driver.driver.seen, 0);
     // The background still works.
     QTest::mouseDClick(&form, Qt::LeftButton, {}, QPoint(360, 5));
-    QCOMPARE(driver.seen, 1);
+    QCOMPARE(driver.driver.seen, 1);
 }
 
 QTEST_MAIN(TestSettingsWindow)

@@ -49,29 +49,6 @@ QByteArray Jpeg(int width, int height)
     return bytes;
 }
 
-// Runs `act` on the first modal window that comes up, then closes it if `act` did not.
-class ModalDriver {
-public:
-    explicit ModalDriver(std::function<void(QWidget*)> act) : act_(std::move(act))
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* w = QApplication::activeModalWidget();
-            if (!w || seen)
-                return;
-            ++seen;
-            act_(w);
-            if (w->isVisible())
-                w->close();
-        });
-        timer_.start(20);
-    }
-    int seen = 0;
-
-private:
-    std::function<void(QWidget*)> act_;
-    QTimer timer_;
-};
-
 }  // namespace
 
 class TestSideScreens : public QObject {
@@ -258,7 +235,7 @@ void TestSideScreens::unreadableAdvertStillOpens()
 
     QRect imageAtOpen;
     QSize pictureAtOpen;
-    ModalDriver driver([&](QWidget* w) {
+    zktest::ModalDriver driver([&](QWidget* w) {
         auto* form = qobject_cast<TForm11*>(w);
         QVERIFY(form);
         imageAtOpen = form->ui->Image1->geometry();

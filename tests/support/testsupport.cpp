@@ -1,10 +1,18 @@
 #include "support/testsupport.h"
 
 #include "core/cp1251.h"
-#include "platform/errorbox.h"
+#include "core/errors.h"
+#include "core/gamestate.h"
+#include "core/inifile.h"
 #include "core/random.h"
+#include "game/unit1.h"
+#include "game/windows.h"
+#include "platform/errorbox.h"
 
+#include <QApplication>
 #include <QDataStream>
+#include <QTest>
+#include <QWidget>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -96,6 +104,62 @@ QString SourceDir()
 {
     const QByteArray env = qgetenv("ZK_SOURCE_DIR");
     return env.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(env);
+}
+
+QString ErrorText(const std::function<void()>& body)
+{
+    try {
+        body();
+    } catch (const zk::GameError& e) {
+        return e.text();
+    }
+    return {};
+}
+
+ModalDriver::ModalDriver(std::function<void(QWidget*)> act, int intervalMs) : act_(std::move(act))
+{
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || w->property("zkDriven").toBool())
+            return;
+        w->setProperty("zkDriven", true);
+        ++seen;
+        act_(w);
+        if (w->isVisible())
+            w->close();
+    });
+    timer_.start(intervalMs);
+}
+
+MainWindowFixture::MainWindowFixture(const QByteArray& ini, std::function<bool(zk::FormId)> opensForReal)
+{
+    zk::ResetGameState();
+    folder.copyShippedMedia();
+    zk::SetProgramPath(folder.file(QStringLiteral("zoriklad")));
+    folder.write(QStringLiteral("zoriklad.ini"), ini);
+    zk::SetOpenModalHook([this, opensForReal](zk::FormId id) {
+        opened << id;
+        return !(opensForReal && opensForReal(id));
+    });
+}
+
+MainWindowFixture::~MainWindowFixture()
+{
+    main.reset();
+    zk::SetOpenModalHook({});
+    zk::SetProgramPath({});
+    RestoreClock();
+}
+
+TForm1* MainWindowFixture::create(bool show)
+{
+    main = std::make_unique<TForm1>();
+    if (show) {
+        main->show();
+        if (!QTest::qWaitForWindowExposed(main.get()))
+            qWarning("the main window was not exposed");
+    }
+    return main.get();
 }
 
 }  // namespace zktest

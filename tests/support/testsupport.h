@@ -3,10 +3,18 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 #include <memory>
+
+class QWidget;
+class TForm1;
+namespace zk {
+enum class FormId;
+}
 
 namespace zktest {
 
@@ -41,6 +49,38 @@ public:
     ErrorLog();
     ~ErrorLog();
     QStringList texts;
+};
+
+// The text of the game error `body` throws; empty when it throws none.
+QString ErrorText(const std::function<void()>& body);
+
+// Acts on every modal window that comes up, once each, from inside its modal loop, and
+// closes it afterwards if the act left it open (a failed check must not hang the test).
+class ModalDriver {
+public:
+    explicit ModalDriver(std::function<void(QWidget*)> act, int intervalMs = 10);
+    int seen = 0;
+
+private:
+    std::function<void(QWidget*)> act_;
+    QTimer timer_;
+};
+
+// A main window in its own throw-away game folder with the shipped pictures and a settings
+// file beside the program; every error box is recorded and every window the main window
+// would open is noted, and opened for real only where `opensForReal` says so.
+class MainWindowFixture {
+public:
+    explicit MainWindowFixture(const QByteArray& ini = "[music]\nmaysound=0\n[reklama]\nmayreklama=0\n",
+                               std::function<bool(zk::FormId)> opensForReal = {});
+    ~MainWindowFixture();
+    // Makes the window (after the test has written the files it needs) and shows it.
+    TForm1* create(bool show = true);
+
+    GameFolder folder;
+    ErrorLog errors;
+    QList<zk::FormId> opened;
+    std::unique_ptr<TForm1> main;
 };
 
 // A clock the random generator re-seeds from, fixed at ms.
