@@ -184,7 +184,7 @@ void TForm1::FormCreate()
     SetTextColor(ui->Label1, kAmber);
     g.Winnings = 0;
     g.GuaranteedSum = 0;
-    SetSettingsPath(IniPathForProgram(ProgramPath()));
+    SetSettingsPath(IniPathForRun());
     g.SoundOn = Settings().ReadBool(QStringLiteral("music"), QStringLiteral("maysound"), true) ? 1 : 0;
     g.AdsOn = Settings().ReadBool(QStringLiteral("reklama"), QStringLiteral("mayreklama"), true) ? 1 : 0;
     g.AnswerAllowed = 1;
@@ -271,9 +271,9 @@ void TForm1::MarkLifelineUsed(Lifeline which)
         TImage* image;
         const char* picture;
     };
-    const Icon icon = which == Lifeline::Fifty      ? Icon{ui->Podsk_5050, "Graph\\no_podsk_5050.gif"}
-                      : which == Lifeline::Audience ? Icon{ui->Podsk_zal, "Graph\\no_podsk_zal.gif"}
-                                                    : Icon{ui->Podsk_friend, "Graph\\no_podsk_friend.gif"};
+    const Icon icon = which == Lifeline::Fifty ? Icon{ui->Podsk_5050, "Graph\\no_podsk_5050.gif"}
+        : which == Lifeline::Audience          ? Icon{ui->Podsk_zal, "Graph\\no_podsk_zal.gif"}
+                                               : Icon{ui->Podsk_friend, "Graph\\no_podsk_friend.gif"};
     // A picture that cannot be loaded ends the caller before the lifeline is used up.
     icon.image->LoadFromFile(QString::fromLatin1(icon.picture));
     UsedFlag(Game(), which) = 1;
