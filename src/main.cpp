@@ -1,14 +1,21 @@
+#include "core/gamefolders.h"
 #include "game/unit1.h"
 #include "game/windows.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Зориклад!"));
     zk::InstallFontSubstitutions();
+
+    // An installed game plays from the player's own folder; a game folder plays where it is.
+    zk::EnterGameFolders(zk::ChooseGameFolders(QCoreApplication::applicationFilePath(),
+                                               QStringLiteral(ZK_DATA_FROM_PROGRAM),
+                                               qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath()));
 
     // The main window first: its creation shows the splash and reads the settings;
     // then one instance of every other window, whose creation handlers run once.

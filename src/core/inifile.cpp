@@ -122,11 +122,20 @@ QString IniPathForProgram(const QString& programPath)
 namespace zk {
 namespace {
 QString g_programPath;
+QString g_iniFolder;
 IniFile g_settings{QString()};
 }  // namespace
 
 QString ProgramPath() { return g_programPath.isEmpty() ? QCoreApplication::applicationFilePath() : g_programPath; }
 void SetProgramPath(const QString& path) { g_programPath = path; }
+void SetIniFolder(const QString& folder) { g_iniFolder = folder; }
+QString IniPathForRun()
+{
+    const QString beside = IniPathForProgram(ProgramPath());
+    if (g_iniFolder.isEmpty())
+        return beside;
+    return g_iniFolder + QLatin1Char('/') + QFileInfo(beside).fileName();
+}
 IniFile& Settings() { return g_settings; }
 void SetSettingsPath(const QString& iniPath) { g_settings = IniFile(iniPath); }
 }  // namespace zk

@@ -38,6 +38,13 @@ namespace zk {
 QString ProgramPath();
 void SetProgramPath(const QString& path);  // empty restores the real one
 
+// An installed game keeps its settings in the player's folder, under the program's ini
+// name; empty (the default) keeps them beside the program.
+void SetIniFolder(const QString& folder);
+// The ini file of this run: IniPathForProgram(ProgramPath()), moved into the ini folder
+// when one is set.
+QString IniPathForRun();
+
 // The settings object of the run: created by the main window at start-up.
 IniFile& Settings();
 void SetSettingsPath(const QString& iniPath);

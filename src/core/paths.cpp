@@ -4,11 +4,19 @@
 #include <QFileInfo>
 
 namespace zk {
+namespace {
+QString g_dataFolder;
+}
+
+void SetDataFolder(const QString& folder) { g_dataFolder = folder; }
+QString DataFolder() { return g_dataFolder; }
 
 QString ResolveDataPath(const QString& gameName)
 {
     QString name = gameName;
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!g_dataFolder.isEmpty() && !name.startsWith(QLatin1Char('/')) && name.contains(QLatin1Char('/')))
+        name = g_dataFolder + QLatin1Char('/') + name;
     const QStringList parts = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     const bool absolute = name.startsWith(QLatin1Char('/'));
 

@@ -184,7 +184,7 @@ void TForm1::FormCreate()
     SetTextColor(ui->Label1, kAmber);
     g.Winnings = 0;
     g.GuaranteedSum = 0;
-    SetSettingsPath(IniPathForProgram(ProgramPath()));
+    SetSettingsPath(IniPathForRun());
     g.SoundOn = Settings().ReadBool(QStringLiteral("music"), QStringLiteral("maysound"), true) ? 1 : 0;
     g.AdsOn = Settings().ReadBool(QStringLiteral("reklama"), QStringLiteral("mayreklama"), true) ? 1 : 0;
     g.AnswerAllowed = 1;

@@ -23,6 +23,8 @@ TForm13::TForm13(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);
+    // The build's version, the one the packages carry.
+    ui->Label2->setText(QStringLiteral("Version " ZK_VERSION));
 
     ui->Memo1->document()->setDocumentMargin(2);
     ui->Memo1->setPlainText(QString::fromUtf8(kLegalWarning));
