@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-struct Mix_Chunk;
+#include <cstdint>
 
 namespace zk {
 
@@ -10,19 +10,23 @@ namespace zk {
 // so a game with sound switched off never touches it.
 class MediaPlayer {
 public:
+    // The device plays what the cues are recorded in; other WAV files are converted to it.
+    static constexpr int kRate = 22050;
+    static constexpr int kChannels = 1;
+
     MediaPlayer() = default;
     ~MediaPlayer();
     MediaPlayer(const MediaPlayer&) = delete;
     MediaPlayer& operator=(const MediaPlayer&) = delete;
 
     // Closes the open cue (silencing it), opens the file and starts it without waiting.
-    // Throws MediaError with SDL's or the mixer's own words when the cue cannot be opened.
+    // Throws MediaError with SDL's own words when the cue cannot be opened.
     void Play(const QString& gameName);
     // Stops the cue, leaving it open; "No MCI device open" when none is open.
     void Stop();
     void Close();
 
-    bool isOpen() const { return chunk_ != nullptr; }
+    bool isOpen() const { return open_; }
     bool isPlaying() const;
     QString fileName() const { return fileName_; }
     // How many times the device was opened and cues were started (tests).
@@ -32,8 +36,8 @@ public:
 private:
     void openDevice();
 
-    Mix_Chunk* chunk_ = nullptr;
-    bool deviceOpen_ = false;
+    std::uint32_t device_ = 0;  // SDL_AudioDeviceID; 0 while closed
+    bool open_ = false;
     QString fileName_;
     int deviceOpens_ = 0;
     int plays_ = 0;

@@ -6,37 +6,40 @@
 #include <QtTest>
 #include <csignal>
 
+using zk::MediaPlayer;
+
 namespace {
 
-constexpr int kRate = 22050;
+constexpr int kRate = MediaPlayer::kRate;
 
-// A mono 16-bit WAV of a square wave: every sample is +amplitude or -amplitude, so the
-// device's output tells which cue sounded and whether two were ever mixed.
-QByteArray SquareWav(int amplitude, int milliseconds)
+// Samples of a square wave, one value per frame repeated over the channels: +amplitude for
+// half a period, then -amplitude. 8-bit samples are unsigned around 128, as WAV has them.
+QByteArray Square(int rate, int bits, int channels, int amplitude, int milliseconds, int halfPeriodMs = 20)
 {
-    const int samples = kRate * milliseconds / 1000;
-    QByteArray pcm(samples * 2, Qt::Uninitialized);
-    for (int i = 0; i < samples; ++i)
-        qToLittleEndian<qint16>(static_cast<qint16>((i / 25) % 2 ? -amplitude : amplitude), pcm.data() + 2 * i);
-    QByteArray wav;
-    const auto u32 = [&wav](quint32 v) { wav.append(reinterpret_cast<const char*>(&v), 4); };
-    const auto u16 = [&wav](quint16 v) { wav.append(reinterpret_cast<const char*>(&v), 2); };
-    wav += "RIFF";
-    u32(36 + pcm.size());
-    wav += "WAVEfmt ";
-    u32(16);
-    u16(1);  // PCM
-    u16(1);  // mono
-    u32(kRate);
-    u32(kRate * 2);  // bytes per second
-    u16(2);  // block align
-    u16(16);  // bits
-    wav += "data";
-    u32(pcm.size());
-    return wav + pcm;
+    QByteArray pcm;
+    const int frames = rate * milliseconds / 1000;
+    const int half = rate * halfPeriodMs / 1000;
+    for (int i = 0; i < frames; ++i) {
+        const int v = (i / half) % 2 ? -amplitude : amplitude;
+        for (int c = 0; c < channels; ++c) {
+            if (bits == 8) {
+                pcm.append(static_cast<char>(128 + v));
+            } else {
+                char le[2];
+                qToLittleEndian<qint16>(static_cast<qint16>(v), le);
+                pcm.append(le, 2);
+            }
+        }
+    }
+    return pcm;
 }
 
-QString PlayError(zk::MediaPlayer& player, const QString& name)
+QByteArray CueWav(int amplitude, int milliseconds)
+{
+    return zktest::PcmWav(kRate, 16, 1, Square(kRate, 16, 1, amplitude, milliseconds));
+}
+
+QString PlayError(MediaPlayer& player, const QString& name)
 {
     try {
         player.Play(name);
@@ -53,7 +56,10 @@ class TestMediaPlayer : public QObject {
 private slots:
     void initTestCase();
     void cleanup();
+    void theDeviceWritesTheWavsSamples();
     void aNewCueCutsTheOldOneOff();
+    void everyPcmFormatPlays_data();
+    void everyPcmFormatPlays();
     void openFailures_data();
     void openFailures();
     void stop_data();
@@ -61,6 +67,9 @@ private slots:
     void signalsStillEndTheProgram();
 
 private:
+    // Plays the file to its end on the disk driver and returns what the device wrote.
+    QVector<qint16> playToDisk(const QString& name, const std::function<void(MediaPlayer&)>& meanwhile = {});
+
     std::unique_ptr<zktest::GameFolder> folder_;
     QString output_;
 };
@@ -68,45 +77,72 @@ private:
 void TestMediaPlayer::initTestCase()
 {
     folder_ = std::make_unique<zktest::GameFolder>();
-    folder_->write(QStringLiteral("music/long.wav"), SquareWav(1000, 1500));
-    folder_->write(QStringLiteral("music/short.wav"), SquareWav(3000, 400));
-    folder_->write(QStringLiteral("music/garbage.wav"), QByteArray("this is no sound file at all, not even close"));
-    folder_->write(QStringLiteral("music/empty.wav"), QByteArray());
-    // The disk driver writes exactly what the device would play; SDL reads these when the device opens.
+    folder_->write(QStringLiteral("music/long.wav"), CueWav(1000, 1500));
+    folder_->write(QStringLiteral("music/short.wav"), CueWav(3000, 400));
+    // The disk driver writes exactly what the device would play; SDL reads this when the device opens.
     output_ = folder_->file(QStringLiteral("device.raw"));
-    qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(output_));
 }
 
-void TestMediaPlayer::cleanup() { qputenv("SDL_AUDIODRIVER", "disk"); }
+void TestMediaPlayer::cleanup() { qputenv("SDL_AUDIODRIVER", "dummy"); }
+
+QVector<qint16> TestMediaPlayer::playToDisk(const QString& name, const std::function<void(MediaPlayer&)>& meanwhile)
+{
+    qputenv("SDL_AUDIODRIVER", "disk");
+    {
+        MediaPlayer player;
+        player.Play(name);
+        if (meanwhile)
+            meanwhile(player);
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 5000); }();
+    }  // closing the device writes its last buffer and closes the file
+    QFile f(output_);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray raw = f.readAll();
+    QVector<qint16> samples(raw.size() / 2);
+    qFromLittleEndian<qint16>(raw.constData(), samples.size(), samples.data());
+    return samples;
+}
+
+void TestMediaPlayer::theDeviceWritesTheWavsSamples()
+{
+    // A ramp through every 16-bit value's neighbourhood tells a lost, doubled or reordered sample.
+    QByteArray pcm;
+    QVector<qint16> ramp;
+    for (int i = 0; i < kRate / 4; ++i) {
+        ramp.append(static_cast<qint16>(((i * 263) % 65536 - 32768) | 1));  // never silence
+        char le[2];
+        qToLittleEndian<qint16>(ramp.back(), le);
+        pcm.append(le, 2);
+    }
+    folder_->write(QStringLiteral("music/ramp.wav"), zktest::PcmWav(kRate, 16, 1, pcm));
+    const QVector<qint16> out = playToDisk(QStringLiteral("music\\ramp.wav"));
+    if (QTest::currentTestFailed())
+        return;
+    const qsizetype start = std::find_if(out.begin(), out.end(), [](qint16 v) { return v != 0; }) - out.begin();
+    QVERIFY(start + ramp.size() <= out.size());
+    QCOMPARE(out.mid(start, ramp.size()), ramp);
+    QVERIFY(std::all_of(out.begin() + start + ramp.size(), out.end(), [](qint16 v) { return v == 0; }));
+}
 
 void TestMediaPlayer::aNewCueCutsTheOldOneOff()
 {
-    {
-        zk::MediaPlayer player;
-        player.Play(QStringLiteral("music\\long.wav"));
+    const QVector<qint16> out = playToDisk(QStringLiteral("music\\long.wav"), [&](MediaPlayer& player) {
         QVERIFY(player.isPlaying());
         QTest::qWait(300);
-        // Names are matched without regard to case.
-        player.Play(QStringLiteral("music\\SHORT.wav"));
+        player.Play(QStringLiteral("music\\SHORT.wav"));  // names are matched without regard to case
         QCOMPARE(player.fileName(), QStringLiteral("music\\SHORT.wav"));
         QCOMPARE(player.deviceOpens(), 1);
-        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 3000);
-        QTest::qWait(100);
-    }  // closing the device finishes the file
-
-    QFile f(output_);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray raw = f.readAll();
-    const auto* samples = reinterpret_cast<const qint16*>(raw.constData());
-    const qsizetype count = raw.size() / 2;
+    });
+    if (QTest::currentTestFailed())
+        return;
     qsizetype longSamples = 0, shortSamples = 0, firstShort = -1, longAfterShort = 0, mixed = 0;
-    for (qsizetype i = 0; i < count; ++i) {
-        const int v = std::abs(int(samples[i]));
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const int v = std::abs(int(out[i]));
         if (v == 1000) {
             ++longSamples;
-            if (firstShort >= 0)
-                ++longAfterShort;
+            longAfterShort += firstShort >= 0;
         } else if (v == 3000) {
             ++shortSamples;
             if (firstShort < 0)
@@ -122,31 +158,89 @@ void TestMediaPlayer::aNewCueCutsTheOldOneOff()
     QCOMPARE(mixed, qsizetype(0));  // nor sounded together with it
 }
 
+void TestMediaPlayer::everyPcmFormatPlays_data()
+{
+    QTest::addColumn<int>("bits");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("rate");
+    for (int bits : {8, 16})
+        for (int channels : {1, 2})
+            for (int rate : {8000, 22050, 44100, 48000})
+                QTest::addRow("%d-bit %s %d Hz", bits, channels == 1 ? "mono" : "stereo", rate)
+                    << bits << channels << rate;
+}
+
+void TestMediaPlayer::everyPcmFormatPlays()
+{
+    QFETCH(int, bits);
+    QFETCH(int, channels);
+    QFETCH(int, rate);
+    // 8-bit amplitude 40 is 40 * 256 in 16 bits.
+    const int amplitude = bits == 8 ? 40 : 10240;
+    const int expected = 10240;
+    constexpr int ms = 200;
+    folder_->write(QStringLiteral("music/format.wav"),
+                   zktest::PcmWav(rate, bits, channels, Square(rate, bits, channels, amplitude, ms)));
+    const QVector<qint16> out = playToDisk(QStringLiteral("music\\format.wav"));
+    if (QTest::currentTestFailed())
+        return;
+    // The cue lasts as long as recorded, at the device's rate, and keeps its loudness: each
+    // half period is flat at +-expected once the resampler has settled.
+    const auto first = std::find_if(out.begin(), out.end(), [](qint16 v) { return std::abs(v) > 64; });
+    const auto last = std::find_if(out.rbegin(), out.rend(), [](qint16 v) { return std::abs(v) > 64; }).base();
+    QVERIFY(first < last);
+    const qsizetype sounding = last - first;
+    QVERIFY2(std::abs(sounding - kRate * ms / 1000) < kRate / 100, qPrintable(QString::number(sounding)));
+    qsizetype flat = 0;
+    for (auto it = first; it != last; ++it)
+        flat += std::abs(std::abs(int(*it)) - expected) <= expected / 50;
+    QVERIFY2(flat > sounding * 8 / 10, qPrintable(QStringLiteral("%1 of %2").arg(flat).arg(sounding)));
+}
+
 void TestMediaPlayer::openFailures_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("contents");  // of music/bad.wav
     QTest::addColumn<QByteArray>("driver");
     QTest::addColumn<QString>("error");
-    QTest::newRow("missing file") << "music\\nothere.wav" << QByteArray("disk") << "Couldn't open music/nothere.wav";
-    QTest::newRow("missing folder") << "sounds\\bell.wav" << QByteArray("disk") << "Couldn't open sounds/bell.wav";
-    QTest::newRow("not a sound") << "music\\garbage.wav" << QByteArray("disk") << "Unrecognized audio format";
-    QTest::newRow("empty file") << "music\\empty.wav" << QByteArray("disk")
-                                << "Couldn't read first 4 bytes of audio data";
-    QTest::newRow("no sound device") << "music\\short.wav" << QByteArray("nosuchdevice")
+    const QByteArray good = CueWav(1000, 100);
+    const QString bad = QStringLiteral("music\\bad.wav");
+    QTest::newRow("missing file") << "music\\nothere.wav" << QByteArray() << QByteArray("dummy")
+                                  << "Couldn't open music/nothere.wav";
+    QTest::newRow("missing folder") << "sounds\\bell.wav" << QByteArray() << QByteArray("dummy")
+                                    << "Couldn't open sounds/bell.wav";
+    QTest::newRow("no sound device") << "music\\short.wav" << QByteArray() << QByteArray("nosuchdevice")
                                      << "Audio target 'nosuchdevice' not available";
+    QTest::newRow("not a sound") << bad << QByteArray("this is no sound file at all, not even close")
+                                 << QByteArray("dummy")
+                                 << "Could not find RIFF or WAVE identifiers (not a Waveform file)";
+    QTest::newRow("empty file") << bad << QByteArray() << QByteArray("dummy") << "Could not read RIFF header";
+    QTest::newRow("cut in the header") << bad << good.left(30) << QByteArray("dummy")
+                                       << "Missing data chunk in WAVE file";
+    QByteArray noData = good.left(36);
+    noData += "LIST";
+    QTest::newRow("no data chunk") << bad << noData << QByteArray("dummy") << "Missing data chunk in WAVE file";
+    QByteArray compressed = good;
+    compressed[20] = 0x55;  // MPEG layer 3
+    QTest::newRow("compressed") << bad << compressed << QByteArray("dummy") << "MPEG formats not supported";
+    QByteArray odd = good;
+    odd[34] = 12;  // 12 bits a sample
+    QTest::newRow("12-bit") << bad << odd << QByteArray("dummy") << "12-bit PCM format not supported";
 }
 
 void TestMediaPlayer::openFailures()
 {
     QFETCH(QString, name);
+    QFETCH(QByteArray, contents);
     QFETCH(QByteArray, driver);
     QFETCH(QString, error);
+    folder_->write(QStringLiteral("music/bad.wav"), contents);
     qputenv("SDL_AUDIODRIVER", driver);
-    zk::MediaPlayer player;
+    MediaPlayer player;
     QCOMPARE(PlayError(player, name), error);
     QVERIFY(!player.isOpen());
     // The player is usable afterwards.
-    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_AUDIODRIVER", "dummy");
     QCOMPARE(PlayError(player, QStringLiteral("music\\short.wav")), QString());
     QVERIFY(player.isPlaying());
 }
@@ -165,7 +259,7 @@ void TestMediaPlayer::stop()
 {
     QFETCH(QStringList, played);
     QFETCH(QString, error);
-    zk::MediaPlayer player;
+    MediaPlayer player;
     for (const QString& name : played)
         PlayError(player, name);
     QString text;
@@ -195,7 +289,7 @@ void TestMediaPlayer::signalsStillEndTheProgram()
         QVERIFY(sigaction(ending[i], &plain, &harness[i]) == 0);
     std::array<void (*)(int), 2> after{};
     {
-        zk::MediaPlayer player;
+        MediaPlayer player;
         player.Play(QStringLiteral("music\\short.wav"));
         for (std::size_t i = 0; i < ending.size(); ++i) {
             struct sigaction now {};

@@ -19,21 +19,26 @@
 
 namespace zktest {
 
-QByteArray SilentWav(int milliseconds)
+QByteArray PcmWav(int rate, int bits, int channels, const QByteArray& pcm)
 {
-    const quint32 rate = 22050;
-    const quint32 dataBytes = rate * 2 * static_cast<quint32>(milliseconds) / 1000;
+    const auto blockAlign = static_cast<quint16>(channels * bits / 8);
     QByteArray wav;
     QDataStream out(&wav, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
     out.writeRawData("RIFF", 4);
-    out << quint32(36 + dataBytes);
+    out << quint32(36 + pcm.size());
     out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << rate << quint32(rate * 2) << quint16(2) << quint16(16);
+    out << quint32(16) << quint16(1) << quint16(channels) << quint32(rate) << quint32(rate * blockAlign) << blockAlign
+        << quint16(bits);
     out.writeRawData("data", 4);
-    out << dataBytes;
-    wav.append(QByteArray(static_cast<int>(dataBytes), '\0'));
+    out << quint32(pcm.size());
+    out.writeRawData(pcm.constData(), static_cast<int>(pcm.size()));
     return wav;
+}
+
+QByteArray SilentWav(int milliseconds)
+{
+    return PcmWav(22050, 16, 1, QByteArray(22050 * 2 * milliseconds / 1000, '\0'));
 }
 
 GameFolder::GameFolder()

@@ -36,6 +36,8 @@ private:
     QString oldCwd_;
 };
 
+// A PCM WAV file around little-endian samples (8-bit ones unsigned, as the format has them).
+QByteArray PcmWav(int rate, int bits, int channels, const QByteArray& pcm);
 // A mono 16-bit 22 050 Hz WAV of silence, for cues that must exist but need not be heard.
 QByteArray SilentWav(int milliseconds);
 
