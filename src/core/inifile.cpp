@@ -21,8 +21,8 @@ namespace {
 // of a name count. A write changes only the line of its key, or adds one, so the rest of
 // the file (other sections and keys, comments, order, line ends) stays byte for byte.
 struct ProfileLines {
-    QList<QByteArray> lines;  // without their line ends
-    QByteArray eol = "\n";  // the file's own line end, for lines added
+    QList<QByteArray> lines;  // split at "\n", each keeping the "\r" it may end with
+    bool crlf = false;  // the file's own line end, for lines written
     bool endsWithEol = true;
 
     explicit ProfileLines(const QByteArray& bytes)
@@ -30,15 +30,11 @@ struct ProfileLines {
         if (bytes.isEmpty())
             return;
         const qsizetype firstEnd = bytes.indexOf('\n');
-        if (firstEnd > 0 && bytes.at(firstEnd - 1) == '\r')
-            eol = "\r\n";
+        crlf = firstEnd > 0 && bytes.at(firstEnd - 1) == '\r';
         lines = bytes.split('\n');
         endsWithEol = bytes.endsWith('\n');
         if (endsWithEol)
             lines.removeLast();
-        for (QByteArray& line : lines)
-            if (line.endsWith('\r'))
-                line.chop(1);
     }
 
     QByteArray join() const
@@ -47,7 +43,7 @@ struct ProfileLines {
         for (qsizetype i = 0; i < lines.size(); ++i) {
             out += lines.at(i);
             if (i + 1 < lines.size() || endsWithEol)
-                out += eol;
+                out += '\n';
         }
         return out;
     }
@@ -111,23 +107,29 @@ struct ProfileLines {
 
     void set(QByteArrayView sectionName, QByteArrayView keyName, QByteArrayView value)
     {
+        const QByteArray cr = crlf ? "\r" : "";
         const QByteArray line = keyName.toByteArray() + '=' + value.toByteArray();
         const auto body = section(sectionName);
         if (!body) {
-            lines << '[' + sectionName.toByteArray() + ']' << line;
+            // A last line without its line end gets one first.
+            if (!endsWithEol && crlf && !lines.isEmpty())
+                lines.last() += '\r';
+            lines << '[' + sectionName.toByteArray() + ']' + cr << line + cr;
             endsWithEol = true;
             return;
         }
         const qsizetype i = key(body->first, body->second, keyName);
         if (i >= 0) {
-            lines[i] = line;
+            lines[i] = line + (lines.at(i).endsWith('\r') ? QByteArray("\r") : QByteArray());
             return;
         }
         // After the section's last line that is not blank, before the gap to the next one.
         qsizetype at = body->second;
         while (at > body->first && lines.at(at - 1).trimmed().isEmpty())
             --at;
-        lines.insert(at, line);
+        if (at == lines.size() && !endsWithEol && crlf && !lines.isEmpty())
+            lines.last() += '\r';
+        lines.insert(at, line + cr);
         if (at == lines.size() - 1)
             endsWithEol = true;
     }

@@ -240,6 +240,12 @@ void TestIniFile::writeKeepsTheRestOfTheFile_data()
     QTest::newRow("last line without a line end")
         << QByteArray("[reklama]\nmayreklama=1") << "music"
         << "maysound" << QByteArray("[reklama]\nmayreklama=1\n[music]\nmaysound=0\n");
+    QTest::newRow("mixed line ends kept")
+        << QByteArray("[music]\r\nmaysound=1\n[reklama]\nmayreklama=1\r\n") << "music"
+        << "maysound" << QByteArray("[music]\r\nmaysound=0\n[reklama]\nmayreklama=1\r\n");
+    QTest::newRow("windows file without a last line end")
+        << QByteArray("[reklama]\r\nmayreklama=1") << "music"
+        << "maysound" << QByteArray("[reklama]\r\nmayreklama=1\r\n[music]\r\nmaysound=0\r\n");
     QTest::newRow("key added at the end of the file") << QByteArray("[music]\nvolume=7") << "music"
                                                       << "maysound" << QByteArray("[music]\nvolume=7\nmaysound=0\n");
 }
