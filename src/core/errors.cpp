@@ -32,7 +32,7 @@ int InOutError::CodeFromErrno(int err)
     case EISDIR: return AccessDenied;
     case ENOSPC:
     case EDQUOT: return DiskFull;
-    default: return err;
+    default: return SystemErrorBase + err;
     }
 }
 

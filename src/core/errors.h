@@ -20,8 +20,11 @@ public:
     explicit InOutError(int code) : GameError(Text(code)), code_(code) {}
     int code() const { return code_; }
     static QString Text(int code);
-    // Maps errno of a failed open/read/write/seek onto the runtime's codes.
+    // Maps errno of a failed open/read/write/seek onto the runtime's codes. A system error
+    // outside the table becomes SystemErrorBase + errno ("I/O error 1005" for EIO), so it
+    // is never read as one of the table's causes.
     static int CodeFromErrno(int err);
+    static constexpr int SystemErrorBase = 1000;
 
     static constexpr int FileNotFound = 2;
     static constexpr int InvalidFilename = 3;
@@ -30,6 +33,8 @@ public:
     static constexpr int ReadBeyondEnd = 100;
     static constexpr int DiskFull = 101;
     static constexpr int InvalidNumericInput = 106;
+    // Not in the table: the file is held by another program for longer than we wait.
+    static constexpr int SharingViolation = 32;
 
 private:
     int code_;

@@ -2,72 +2,188 @@
 
 #include "core/cp1251.h"
 #include "core/errors.h"
+#include "core/filelock.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
-// The file holds ANSI bytes; no Unicode conversion inside SimpleIni.
-#define SI_NO_CONVERSION
-// Debian's header keeps the template bodies behind this switch (its own library is built
-// for ICU conversion, which we do not use), so this file compiles them in.
-#define SI_IMPLEMENTATION
-#include <SimpleIni.h>
+#include <optional>
 
 namespace zk {
 namespace {
 
-// The file is in the ANSI code page; SimpleIni works on its bytes.
-bool loadIni(const QString& path, CSimpleIniA& ini)
+// The file as the system's profile functions see it: lines of bytes in the ANSI code page.
+// A line "[name]" opens a section; a line "key=value" in a section is a key (blanks around
+// both trimmed); every other line (comments, blank lines, anything) is kept as it is and
+// never matched. Names compare without regard to case; the first section and the first key
+// of a name count. A write changes only the line of its key, or adds one, so the rest of
+// the file (other sections and keys, comments, order, line ends) stays byte for byte.
+struct ProfileLines {
+    QList<QByteArray> lines;  // split at "\n", each keeping the "\r" it may end with
+    bool crlf = false;  // the file's own line end, for lines written
+    bool endsWithEol = true;
+
+    explicit ProfileLines(const QByteArray& bytes)
+    {
+        if (bytes.isEmpty())
+            return;
+        const qsizetype firstEnd = bytes.indexOf('\n');
+        crlf = firstEnd > 0 && bytes.at(firstEnd - 1) == '\r';
+        lines = bytes.split('\n');
+        endsWithEol = bytes.endsWith('\n');
+        if (endsWithEol)
+            lines.removeLast();
+    }
+
+    QByteArray join() const
+    {
+        QByteArray out;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            out += lines.at(i);
+            if (i + 1 < lines.size() || endsWithEol)
+                out += '\n';
+        }
+        return out;
+    }
+
+    static bool sameName(QByteArrayView a, QByteArrayView b)
+    {
+        return FromCp1251(a).compare(FromCp1251(b), Qt::CaseInsensitive) == 0;
+    }
+
+    // The name of a section line, or nothing.
+    static std::optional<QByteArray> sectionName(const QByteArray& line)
+    {
+        const QByteArray t = line.trimmed();
+        if (!t.startsWith('['))
+            return std::nullopt;
+        const qsizetype close = t.indexOf(']');
+        return (close < 0 ? t.mid(1) : t.mid(1, close - 1)).trimmed();
+    }
+
+    // First line of the section's body and the line after its end; nothing when missing.
+    std::optional<std::pair<qsizetype, qsizetype>> section(QByteArrayView name) const
+    {
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const auto found = sectionName(lines.at(i));
+            if (!found || !sameName(*found, name))
+                continue;
+            qsizetype end = i + 1;
+            while (end < lines.size() && !sectionName(lines.at(end)))
+                ++end;
+            return std::make_pair(i + 1, end);
+        }
+        return std::nullopt;
+    }
+
+    // The line of the key in the body [from, to), or -1.
+    qsizetype key(qsizetype from, qsizetype to, QByteArrayView name) const
+    {
+        for (qsizetype i = from; i < to; ++i) {
+            const qsizetype eq = lines.at(i).indexOf('=');
+            if (eq >= 0 && sameName(lines.at(i).left(eq).trimmed(), name))
+                return i;
+        }
+        return -1;
+    }
+
+    std::optional<QByteArray> value(QByteArrayView sectionName, QByteArrayView keyName) const
+    {
+        const auto body = section(sectionName);
+        if (!body)
+            return std::nullopt;
+        const qsizetype i = key(body->first, body->second, keyName);
+        if (i < 0)
+            return std::nullopt;
+        const QByteArray& line = lines.at(i);
+        QByteArray v = line.mid(line.indexOf('=') + 1).trimmed();
+        // A value in quotes is read without them.
+        if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+            v = v.mid(1, v.size() - 2);
+        return v;
+    }
+
+    void set(QByteArrayView sectionName, QByteArrayView keyName, QByteArrayView value)
+    {
+        const QByteArray cr = crlf ? "\r" : "";
+        const QByteArray line = keyName.toByteArray() + '=' + value.toByteArray();
+        const auto body = section(sectionName);
+        if (!body) {
+            // A last line without its line end gets one first.
+            if (!endsWithEol && crlf && !lines.isEmpty())
+                lines.last() += '\r';
+            lines << '[' + sectionName.toByteArray() + ']' + cr << line + cr;
+            endsWithEol = true;
+            return;
+        }
+        const qsizetype i = key(body->first, body->second, keyName);
+        if (i >= 0) {
+            lines[i] = line + (lines.at(i).endsWith('\r') ? QByteArray("\r") : QByteArray());
+            return;
+        }
+        // After the section's last line that is not blank, before the gap to the next one.
+        qsizetype at = body->second;
+        while (at > body->first && lines.at(at - 1).trimmed().isEmpty())
+            --at;
+        if (at == lines.size() && !endsWithEol && crlf && !lines.isEmpty())
+            lines.last() += '\r';
+        lines.insert(at, line + cr);
+        if (at == lines.size() - 1)
+            endsWithEol = true;
+    }
+};
+
+// The file's bytes; nothing when it cannot be read (a missing file included).
+std::optional<QByteArray> readFile(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = f.readAll();
-    return ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size())) >= 0;
+        return std::nullopt;
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }
-
-// Written the way the system's own profile functions write it: "key=value", no blanks.
-struct ProfileIni : CSimpleIniA {
-    ProfileIni() : CSimpleIniA(false, false, false) { SetSpaces(false); }
-};
 
 }  // namespace
 
 QString IniFile::ReadString(const QString& section, const QString& key, const QString& def) const
 {
-    ProfileIni ini;
-    if (!loadIni(path_, ini))
+    const auto bytes = readFile(path_);
+    if (!bytes)
         return def;
-    const QByteArray s = ToCp1251(section);
-    const QByteArray k = ToCp1251(key);
-    const char* value = ini.GetValue(s.constData(), k.constData(), nullptr);
+    const auto value = ProfileLines(*bytes).value(ToCp1251(section), ToCp1251(key));
     if (!value)
         return def;
-    return FromCp1251(QByteArrayView(value).first(std::min<qsizetype>(2047, qstrlen(value))));
+    return FromCp1251(QByteArrayView(*value).first(std::min<qsizetype>(2047, value->size())));
 }
 
 void IniFile::WriteString(const QString& section, const QString& key, const QString& value) const
 {
     const auto fail = [this] { throw IniWriteError(QStringLiteral("Unable to write to %1").arg(path_)); };
-    ProfileIni ini;
+    // Another game in the same folder may write its settings at this moment.
+    const FileLock lock(path_);
+    if (!lock.acquired())
+        fail();
+    const auto old = readFile(path_);
     // A missing file starts empty; one that exists but cannot be read must not be
     // replaced by a file holding the one key, which would lose the rest of it.
-    if (!loadIni(path_, ini) && QFileInfo::exists(path_))
+    if (!old && QFileInfo::exists(path_))
         fail();
-    const QByteArray s = ToCp1251(section);
-    const QByteArray k = ToCp1251(key);
-    const QByteArray v = ToCp1251(value);
-    ini.SetValue(s.constData(), k.constData(), v.constData());
-    std::string data;
-    if (ini.Save(data) < 0)
-        fail();
+    ProfileLines profile(old.value_or(QByteArray()));
+    profile.set(ToCp1251(section), ToCp1251(key), ToCp1251(value));
+    const QByteArray data = profile.join();
+
     QSaveFile out(path_);
+    // A file the player may change in a folder where no new file can be made (beside a
+    // program installed for all users) is rewritten in place.
+    out.setDirectWriteFallback(true);
     if (!out.open(QIODevice::WriteOnly))
         fail();
     const auto size = static_cast<qint64>(data.size());
-    if (out.write(data.data(), size) != size)
+    if (out.write(data) != size)
         fail();
     // commit() lets a short write through (a full disk, a file size limit) and would
     // put a cut-off file in place of the good one, so the bytes are checked first.
@@ -80,17 +196,25 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
 int IniTextToInt(const QString& text, int def)
 {
     QString t = text.left(2047);
-    bool ok = false;
-    qlonglong v = 0;
-    if (t.size() > 2 && (t.startsWith(QLatin1String("0x")) || t.startsWith(QLatin1String("0X")))) {
-        const QString hex = t.mid(2);
-        // Hexadecimal is read as 32 bits, so "0xFFFFFFFF" is -1.
-        const qulonglong u = hex.toULongLong(&ok, 16);
-        if (!ok || u > 0xFFFFFFFFull || hex.startsWith(QLatin1Char('+')) || hex.startsWith(QLatin1Char('-')))
+    // "0x" and "0X" stand for the "$" that marks a hexadecimal number.
+    if (t.size() > 2 && t.at(0) == QLatin1Char('0') && (t.at(1) == QLatin1Char('x') || t.at(1) == QLatin1Char('X')))
+        t = QLatin1Char('$') + t.mid(2);
+    const qsizetype sign = t.startsWith(QLatin1Char('-')) || t.startsWith(QLatin1Char('+')) ? 1 : 0;
+    if (t.mid(sign).startsWith(QLatin1Char('$'))) {
+        const QString hex = t.mid(sign + 1);
+        const bool digitsOnly = !hex.isEmpty() && std::all_of(hex.begin(), hex.end(), [](QChar c) {
+            return c.isDigit() || (c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f'));
+        });
+        bool ok = false;
+        const qulonglong u = digitsOnly ? hex.toULongLong(&ok, 16) : 0;
+        // Hexadecimal is read as 32 bits, so "$FFFFFFFF" is -1.
+        if (!ok || u > 0xFFFFFFFFull)
             return def;
-        return static_cast<int>(static_cast<quint32>(u));
+        const auto v = static_cast<quint32>(u);
+        return static_cast<int>(t.startsWith(QLatin1Char('-')) ? 0u - v : v);
     }
-    v = t.toLongLong(&ok, 10);
+    bool ok = false;
+    const qlonglong v = t.toLongLong(&ok, 10);
     if (!ok || v < INT32_MIN || v > INT32_MAX)
         return def;
     return static_cast<int>(v);

@@ -4,7 +4,7 @@
 namespace zk {
 
 // The settings file: holds nothing but its path; every read goes to the file and every
-// write replaces the file at once (atomically), so nothing is ever cached or half-written.
+// write changes the one key in the file at once, leaving the rest of it as it was.
 class IniFile {
 public:
     explicit IniFile(QString path) : path_(std::move(path)) {}
@@ -15,8 +15,8 @@ public:
     // Raises IniWriteError "Unable to write to <path>" when the file cannot be written.
     void WriteString(const QString& section, const QString& key, const QString& value) const;
 
-    // A flag read as an integer: "0x"/"0X" means hexadecimal, anything that is not a
-    // signed 32-bit integer gives def; the flag is on when the number is not 0.
+    // A flag read as an integer: "$" (or "0x"/"0X") means hexadecimal, anything that is not
+    // a signed 32-bit integer gives def; the flag is on when the number is not 0.
     bool ReadBool(const QString& section, const QString& key, bool def) const;
     void WriteBool(const QString& section, const QString& key, bool value) const;
 

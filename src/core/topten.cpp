@@ -3,6 +3,7 @@
 #include "core/binaryfile.h"
 #include "core/cp1251.h"
 #include "core/errors.h"
+#include "core/filelock.h"
 #include "core/paths.h"
 
 #include <QFileInfo>
@@ -176,8 +177,22 @@ void WriteTopTen(const TopTen& table, const QString& gameName)
     }
 }
 
+namespace {
+
+// Another game in the same folder may be recording at this moment: the read, the change and
+// the rewrite of the table happen under one lock, or one of the two results is lost.
+void LockTable(FileLock& lock)
+{
+    if (!lock.acquired())
+        throw InOutError(InOutError::SharingViolation);
+}
+
+}  // namespace
+
 TopTen ResetTopTen(const QString& gameName)
 {
+    FileLock lock(ResolveDataPath(gameName));
+    LockTable(lock);
     const TopTen table = DefaultTopTen();
     WriteTopTen(table, gameName);
     return table;
@@ -202,6 +217,8 @@ TopTen InsertResult(const TopTen& table, const QString& name, std::int32_t amoun
 
 TopTen RecordResult(const QString& name, std::int32_t amount, const QString& gameName)
 {
+    FileLock lock(ResolveDataPath(gameName));
+    LockTable(lock);
     TopTen table;
     try {
         table = ReadTopTen(gameName);

@@ -17,7 +17,7 @@ TForm2::TForm2(QWidget* owner)
     // A coarse timer may fire up to 5 % early; the splash is meant to stand its full 2.8 s.
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(2800);
-    zk::ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
+    zk::ConnectTickGuarded(Timer1, this, &TForm2::Timer1Timer);
     zk::Guarded([this] { FormCreate(); });
 }
 

@@ -103,6 +103,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::TForm1), Timer
     SetMainStage(this);
     ui->setupUi(this);
     ApplyDesign(this);
+    UseWindowKeys(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     ui->Memo_Vopros->document()->setDocumentMargin(2);
@@ -140,7 +141,7 @@ void TForm1::connectHandlers()
     ConnectGuarded(ui->Podsk_zal, &TImage::clicked, this, &TForm1::Podsk_zalClick);
     ConnectGuarded(ui->Podsk_friend, &TImage::clicked, this, &TForm1::Podsk_friendClick);
     ConnectGuarded(ui->Button1, &QAbstractButton::clicked, this, &TForm1::Button1Click);
-    ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    ConnectTickGuarded(Timer1, this, &TForm1::Timer1Timer);
 
     ConnectGuarded(ui->N4, &QAction::triggered, this, [] { OpenModal(FormId::Qualifying); });
     ConnectGuarded(ui->N7, &QAction::triggered, this, [] { OpenModal(FormId::TopTen); });
@@ -240,7 +241,15 @@ void TForm1::putQuestionTexts()
     SetMemoText(ui->Memo_Vopros, q.Text.ToString(), Qt::AlignHCenter);
     for (int i = 0; i < 4; ++i)
         AnswerLabels[i]->setText(q.Answer(i).ToString());
-    ui->hacker->setText(QString(QLatin1Char(q.Correct)));
+    putMarkerLetter();
+}
+
+void TForm1::putMarkerLetter()
+{
+    // The marker sizes itself to its caption, as a label with automatic size does; its
+    // designed 4-pixel width would show only a sliver of the letter.
+    ui->hacker->setText(QString(QLatin1Char(Game().CurrentQuestion.Correct)));
+    ui->hacker->adjustSize();
 }
 
 void TForm1::EndGameReset()
@@ -385,7 +394,7 @@ void TForm1::ShowNextQuestion()
         loadPicture(im, QStringLiteral("Graph\\otvet.gif"));
     for (int i = 0; i < 4; ++i)
         AnswerLabels[i]->setText(g.CurrentQuestion.Answer(i).ToString());
-    ui->hacker->setText(QString(QLatin1Char(g.CurrentQuestion.Correct)));
+    putMarkerLetter();
     Randomize();
     g.AdvertRoll = static_cast<std::uint8_t>(Random(8));
     if (g.AdsOn && g.AdvertRoll == 4) {

@@ -60,6 +60,7 @@ private:
     void FormCreate();
     void connectHandlers();
     void putQuestionTexts();
+    void putMarkerLetter();
     void setLifelineCursors(Qt::CursorShape shape);
     void loadPicture(TImage* image, const QString& gameName);
 };

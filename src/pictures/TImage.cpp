@@ -264,6 +264,15 @@ void TImage::mousePressEvent(QMouseEvent* event)
     event->accept();  // so the release comes here too
 }
 
+void TImage::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click: the picture has had its click already, so the
+    // release that follows is not another one.
+    if (event->button() == Qt::LeftButton)
+        pressed_ = false;
+    event->accept();
+}
+
 void TImage::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)

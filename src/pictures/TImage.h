@@ -61,7 +61,7 @@ public:
     QImage currentImage() const;
 
 signals:
-    // A left button pressed and released inside the control.
+    // A left button pressed and released inside the control; a double click is one click.
     void clicked();
     // The mouse moved over the control (tracked without a button held, for the hint line).
     void mouseMoved();
@@ -70,6 +70,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -4,7 +4,10 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -106,7 +109,46 @@ private:
     bool afterDoubleClick_ = false;
 };
 
+// The keys of a game window, which has no default and no cancel button: Enter presses the
+// push button that holds the focus and nothing else, Escape does nothing. Both come here
+// only when the focused control has not used them (a button takes Space itself).
+class WindowKeysFilter : public QObject {
+public:
+    explicit WindowKeysFilter(QWidget* window) : QObject(window), window_(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != window_ || event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Cancel))
+            return true;
+        const bool plain = key->modifiers() == Qt::NoModifier ||
+            (key->modifiers() == Qt::KeypadModifier && key->key() == Qt::Key_Enter);
+        if (!plain || (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter))
+            return false;
+        auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if (button && button->window() == window_ && button->isVisible() && button->isEnabled())
+            Guarded([button] { button->click(); });
+        return true;
+    }
+
+private:
+    QWidget* window_;
+};
+
 }  // namespace
+
+void UseWindowKeys(QWidget* window)
+{
+    // Qt would make some button the dialog's default and press it on Enter from anywhere.
+    for (QPushButton* b : window->findChildren<QPushButton*>()) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+    new WindowKeysFilter(window);
+}
 
 void OnLabelClick(QLabel* label, std::function<void()> onClick) { new LabelClickFilter(label, std::move(onClick)); }
 
@@ -172,6 +214,7 @@ void ApplyDesign(QWidget* root)
 void SetUpDialog(QDialog* dialog)
 {
     ApplyDesign(dialog);
+    UseWindowKeys(dialog);
     dialog->setFixedSize(dialog->size());
     if (QScreen* s = dialog->screen())
         dialog->move(s->geometry().center() - dialog->rect().center());

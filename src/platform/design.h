@@ -24,8 +24,14 @@ void ApplyDesign(QWidget* root);
 // Every game window but the main one: a fixed-size dialog frame with a title and a close box.
 inline const Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-// After setupUi: the design applied, the designed size fixed, the window centred on its screen.
+// After setupUi: the design applied, the window's keys set (below), the designed size
+// fixed, the window centred on its screen.
 void SetUpDialog(QDialog* dialog);
+
+// No game window has a default or a cancel button: Enter in a text field presses nothing,
+// Enter or Space press the button that holds the focus, Escape does nothing. The close box
+// and the system's close key still close the window.
+void UseWindowKeys(QWidget* window);
 
 // Plain lines in a text box, every line aligned the same way.
 void SetMemoText(QTextEdit* memo, const QString& text, Qt::Alignment align = Qt::AlignLeft);

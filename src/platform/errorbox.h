@@ -1,8 +1,11 @@
 #pragma once
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <type_traits>
 
 namespace zk {
@@ -45,6 +48,42 @@ QMetaObject::Connection ConnectGuarded(Sender* sender, Signal signal, Receiver* 
             else
                 handler();
         });
+    });
+}
+
+// A timer's tick handler, inside the guard, that never runs inside itself. An error box
+// shown from a tick runs a nested event loop, where the same timer keeps firing; such a
+// tick is held back instead of running the step a second time on state the first has not
+// finished with. When the handler returns and a tick was held back, the timer (if the
+// handler left it running) starts its interval afresh: the next step comes one whole
+// interval after this one finished, as it would have without the box.
+template <class Receiver, class Handler>
+QMetaObject::Connection ConnectTickGuarded(QTimer* timer, Receiver* receiver, Handler handler)
+{
+    struct Ticks {
+        bool running = false;
+        bool heldBack = false;
+    };
+    auto ticks = std::make_shared<Ticks>();
+    return QObject::connect(timer, &QTimer::timeout, receiver, [timer, receiver, handler, ticks] {
+        // Local copies: the handler may end the window, and this connection with it.
+        const std::shared_ptr<Ticks> state = ticks;
+        const QPointer<QTimer> watched(timer);
+        if (state->running) {
+            state->heldBack = true;
+            return;
+        }
+        state->running = true;
+        state->heldBack = false;
+        Guarded([&] {
+            if constexpr (std::is_member_function_pointer_v<Handler>)
+                (receiver->*handler)();
+            else
+                handler();
+        });
+        state->running = false;
+        if (std::exchange(state->heldBack, false) && watched && watched->isActive())
+            watched->start();
     });
 }
 

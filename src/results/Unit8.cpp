@@ -35,7 +35,7 @@ TForm8::TForm8(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TF
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(3500);
-    zk::ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm8::Timer1Timer);
+    zk::ConnectTickGuarded(Timer1, this, &TForm8::Timer1Timer);
     zk::ConnectGuarded(ui->Button1, &QAbstractButton::clicked, this, &TForm8::Button1Click);
 
     zk::Guarded([this] { FormCreate(); });
@@ -85,7 +85,7 @@ void TForm8::FormClose()
 
 void TForm8::done(int result)
 {
-    // Every way of closing (OK, the close box, Escape) ends here.
+    // Every way of closing (OK, the close box, the system's close key) ends here.
     zk::Guarded([this] { FormClose(); });
     QDialog::done(result);
 }

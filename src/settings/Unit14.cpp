@@ -14,7 +14,7 @@ TForm14::TForm14(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
-    zk::ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm14::Timer1Timer);
+    zk::ConnectTickGuarded(Timer1, this, &TForm14::Timer1Timer);
     zk::ConnectGuarded(ui->Button1, &QAbstractButton::clicked, this, &TForm14::Button1Click);
     Timer1->start();
 }

@@ -110,6 +110,8 @@ private slots:
     void wrongAnswerEndsTheGame_data();
     void wrongAnswerEndsTheGame();
     void missingNextQuestionEndsWithWinnings();
+    void errorBoxReadDuringTheReveal_data();
+    void errorBoxReadDuringTheReveal();
     void leavingTheRoundKeepsTheGame();
 
 private:
@@ -169,7 +171,8 @@ void TestGameFlow::initTestCase()
             return false;
         if (id == FormId::Splash)  // while the main window is still being made
             return true;
-        opened_ << Opening{id, zk::Game().Winnings, static_cast<int>(errors_->texts.size()), main_->ui->Strela->y(),
+        const int errors = errors_ ? static_cast<int>(errors_->texts.size()) : 0;
+        opened_ << Opening{id, zk::Game().Winnings, errors, main_->ui->Strela->y(),
                            main_->ui->Memo_Vopros->toPlainText()};
         return id != FormId::Millionaire && id != FormId::Winnings;
     });
@@ -278,6 +281,7 @@ void TestGameFlow::checkRestingQuestion(int level)
     auto* ui = main_->ui;
     QCOMPARE(ui->Memo_Vopros->toPlainText(), QStringLiteral("Вопрос номер %1").arg(level));
     QCOMPARE(ui->hacker->text(), QString(QLatin1Char(RightLetter(level))));
+    QCOMPARE(ui->hacker->size(), ui->hacker->sizeHint());
     for (int i = 0; i < 4; ++i) {
         QCOMPARE(main_->AnswerLabels[i]->text(), QStringLiteral("Ответ %1%2").arg(level).arg(QChar(u'A' + i)));
         QCOMPARE(zk::BackColor(main_->AnswerLabels[i]), kBlack);
@@ -482,6 +486,67 @@ void TestGameFlow::missingNextQuestionEndsWithWinnings()
     QCOMPARE(int(zk::Game().CurrentLevel), 5);
     QVERIFY(!main_->Timer1->isActive());
     QCOMPARE(zk::ReadTopTen()[0].Amount, 500);
+    checkGameOver();
+}
+
+void TestGameFlow::errorBoxReadDuringTheReveal_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("right");
+    QTest::newRow("right at 1") << 1 << true;
+    QTest::newRow("wrong at 6") << 6 << false;
+    QTest::newRow("right at 15") << 15 << true;
+}
+
+// The one test on the real clock: the first reveal step's cue cannot be opened, and the
+// player reads its error box for 2.5 s, longer than the 2 s to the next step.
+void TestGameFlow::errorBoxReadDuringTheReveal()
+{
+    QFETCH(int, level);
+    QFETCH(bool, right);
+    playerName_ = QStringLiteral("Читатель");
+    newGame();
+    for (int n = 1; n < level; ++n)
+        answerRight(n);
+
+    const QString cue = folder_->file(right ? QStringLiteral("music/bell.wav") : QStringLiteral("music/bad.wav"));
+    QVERIFY(QFile::rename(cue, cue + QStringLiteral(".away")));
+    errors_.reset();
+    QStringList boxes;
+    {
+        zktest::ErrorBoxReader reader(2500);
+        const int letter = right ? RightLetter(level) : 'a' + (RightLetter(level) - 'a' + 1) % 4;
+        clickAnswer(static_cast<char>(letter), false);
+        const auto revealOver = [&] {
+            return !main_->Timer1->isActive() && !QApplication::activeModalWidget() &&
+                (!opened_.isEmpty() || zk::Game().AnswerAllowed == 1);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(revealOver(), 15000);
+        // Long enough for a second outcome to show itself.
+        QTest::qWait(2500);
+        boxes = reader.texts;
+    }
+    errors_ = std::make_unique<zktest::ErrorLog>();
+    QVERIFY(QFile::rename(cue + QStringLiteral(".away"), cue));
+    QCOMPARE(boxes.size(), 1);
+
+    const zk::TopTen table = zk::ReadTopTen();
+    const auto rowsOf = [&](const QString& name) {
+        return std::count_if(table.begin(), table.end(),
+                             [&](const zk::TopTenEntry& e) { return e.NameText() == name; });
+    };
+    if (right && level < 15) {
+        // One step on, and the new question at rest: no colour of the old answer on it.
+        QVERIFY(opened_.isEmpty());
+        QCOMPARE(zk::Game().Winnings, kWinnings[level]);
+        checkRestingQuestion(level + 1);
+        return;
+    }
+    QCOMPARE(opened_.size(), 1);
+    QCOMPARE(opened_[0].id, right ? FormId::Millionaire : FormId::Winnings);
+    QCOMPARE(results_.size(), 1);
+    QCOMPARE(int(zk::Game().CurrentLevel), right ? 16 : level);
+    QCOMPARE(rowsOf(playerName_), 1);
     checkGameOver();
 }
 

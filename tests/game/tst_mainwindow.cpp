@@ -157,6 +157,11 @@ void TestMainWindow::textBoxesHandTheFocusOn()
     QTRY_COMPARE(QApplication::focusWidget(), fx_->main->ui->Button2);
     edit->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), fx_->main->ui->Button2);
+    // A double click on a word selects nothing either.
+    zk::SetMemoText(edit, QStringLiteral("Слово слово слово"));
+    QVERIFY(zktest::DoubleClick(edit->viewport(), QPoint(12, 8)));
+    QVERIFY(!edit->textCursor().hasSelection());
+    QCOMPARE(QApplication::focusWidget(), fx_->main->ui->Button2);
 }
 
 void TestMainWindow::clicksAreGated_data()
@@ -165,17 +170,22 @@ void TestMainWindow::clicksAreGated_data()
     QTest::addColumn<int>("allowed");
     QTest::addColumn<bool>("used");
     QTest::addColumn<int>("opens");  // FormId, 0 for none
-    QTest::newRow("50:50 free") << "Podsk_5050" << 1 << false << int(FormId::Fifty);
-    QTest::newRow("50:50 used") << "Podsk_5050" << 1 << true << 0;
-    QTest::newRow("50:50 during reveal") << "Podsk_5050" << 0 << false << 0;
-    QTest::newRow("audience free") << "Podsk_zal" << 1 << false << int(FormId::Audience);
-    QTest::newRow("audience used") << "Podsk_zal" << 1 << true << 0;
-    QTest::newRow("audience during reveal") << "Podsk_zal" << 0 << false << 0;
-    QTest::newRow("friend free") << "Podsk_friend" << 1 << false << int(FormId::Friend);
-    QTest::newRow("friend used") << "Podsk_friend" << 1 << true << 0;
-    QTest::newRow("friend during reveal") << "Podsk_friend" << 0 << false << 0;
-    QTest::newRow("take the money") << "Button1" << 1 << false << int(FormId::Winnings);
-    QTest::newRow("take the money during reveal") << "Button1" << 0 << false << 0;
+    QTest::addColumn<int>("key");  // 0: a click, -1: a double click; else the key pressed with the control focused
+    QTest::newRow("50:50 free") << "Podsk_5050" << 1 << false << int(FormId::Fifty) << 0;
+    QTest::newRow("50:50 used") << "Podsk_5050" << 1 << true << 0 << 0;
+    QTest::newRow("50:50 during reveal") << "Podsk_5050" << 0 << false << 0 << 0;
+    QTest::newRow("audience free") << "Podsk_zal" << 1 << false << int(FormId::Audience) << 0;
+    QTest::newRow("audience used") << "Podsk_zal" << 1 << true << 0 << 0;
+    QTest::newRow("audience during reveal") << "Podsk_zal" << 0 << false << 0 << 0;
+    QTest::newRow("friend free") << "Podsk_friend" << 1 << false << int(FormId::Friend) << 0;
+    QTest::newRow("friend used") << "Podsk_friend" << 1 << true << 0 << 0;
+    QTest::newRow("friend during reveal") << "Podsk_friend" << 0 << false << 0 << 0;
+    QTest::newRow("take the money") << "Button1" << 1 << false << int(FormId::Winnings) << 0;
+    QTest::newRow("take the money during reveal") << "Button1" << 0 << false << 0 << 0;
+    QTest::newRow("50:50 double click") << "Podsk_5050" << 1 << false << int(FormId::Fifty) << -1;
+    QTest::newRow("friend double click") << "Podsk_friend" << 1 << false << int(FormId::Friend) << -1;
+    QTest::newRow("take the money by Enter") << "Button1" << 1 << false << int(FormId::Winnings) << int(Qt::Key_Return);
+    QTest::newRow("take the money by Space") << "Button1" << 1 << false << int(FormId::Winnings) << int(Qt::Key_Space);
 }
 
 void TestMainWindow::clicksAreGated()
@@ -184,6 +194,7 @@ void TestMainWindow::clicksAreGated()
     QFETCH(int, allowed);
     QFETCH(bool, used);
     QFETCH(int, opens);
+    QFETCH(int, key);
     writeLevels();
     fx_->main->StartMainGame();
     auto& g = zk::Game();
@@ -192,7 +203,16 @@ void TestMainWindow::clicksAreGated()
         g.FiftyUsed = g.AudienceUsed = g.FriendUsed = 1;
     fx_->opened.clear();
     auto* w = fx_->main->findChild<QWidget*>(control);
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5));
+    if (key < 0) {
+        QVERIFY(zktest::DoubleClick(w, QPoint(5, 5)));
+    } else if (key) {
+        QApplication::setActiveWindow(fx_->main.get());
+        w->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), w);
+        QTest::keyClick(w, Qt::Key(key));
+    } else {
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5));
+    }
     if (opens)
         QCOMPARE(fx_->opened, QList<FormId>{FormId(opens)});
     else
@@ -242,6 +262,10 @@ void TestMainWindow::startAndEndOfGame()
     QVERIFY(ui->Memo_Vopros->document()->firstBlock().blockFormat().alignment() & Qt::AlignHCenter);
     QCOMPARE(fx_->main->AnswerLabels[3]->text(), QString("Четыре"));
     QCOMPARE(ui->hacker->text(), QString("a"));
+    // The marker takes the size of its letter where it stands, so the whole letter shows.
+    QCOMPARE(ui->hacker->pos(), QPoint(170, 479));
+    QCOMPARE(ui->hacker->size(), ui->hacker->sizeHint());
+    QVERIFY(ui->hacker->width() > 4);
     QCOMPARE(ui->Podsk_zal->fileName(), QString("Graph\\podsk_zal.gif"));
     QCOMPARE(fx_->main->AnswerImages[2]->fileName(), QString("Graph\\otvet.gif"));
     QCOMPARE(ui->Podsk_friend->cursor().shape(), Qt::PointingHandCursor);

@@ -56,6 +56,8 @@ private slots:
     void windowShowsTheTask();
     void picksAndCheck_data();
     void picksAndCheck();
+    void doubleClickFillsOneSlot_data();
+    void doubleClickFillsOneSlot();
     void resetEmptiesTheRightColumn();
     void introCueAndStopOnClosing_data();
     void introCueAndStopOnClosing();
@@ -291,6 +293,33 @@ void TestQualifying::picksAndCheck()
     form.close();
 }
 
+void TestQualifying::doubleClickFillsOneSlot_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("letter badge") << 0;
+    QTest::newRow("plate") << 1;
+    QTest::newRow("text") << 2;
+}
+
+void TestQualifying::doubleClickFillsOneSlot()
+{
+    QFETCH(int, how);
+    TForm6 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const std::array<QWidget*, 4> badges{form.ui->Image1, form.ui->Image2, form.ui->Image3, form.ui->Image4};
+    const std::array<QWidget*, 4> plates{form.ui->Image5, form.ui->Image6, form.ui->Image7, form.ui->Image8};
+    const auto target = [&](int row) { return how == 0 ? badges[row] : how == 1 ? plates[row] : form.RowLabels[row]; };
+    const std::array<QWidget*, 2> targets{target(1), target(3)};
+    QVERIFY(zktest::DoubleClick(targets[0], QPoint(10, 8)));
+    QCOMPARE(slotTexts(form), (QStringList{form.RowLabels[1]->text(), QString(), QString(), QString()}));
+    // A plain click after it counts as the next pick.
+    QTest::mouseClick(targets[1], Qt::LeftButton, {}, QPoint(10, 8));
+    QCOMPARE(slotTexts(form),
+             (QStringList{form.RowLabels[1]->text(), form.RowLabels[3]->text(), QString(), QString()}));
+    QVERIFY(errors_->texts.isEmpty());
+}
+
 void TestQualifying::resetEmptiesTheRightColumn()
 {
     TForm6 form;
@@ -338,10 +367,13 @@ void TestQualifying::introCueAndStopOnClosing()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(zk::Player().fileName(), cue);
     QVERIFY(zk::Player().isPlaying());
-    if (closeBox)
-        form.close();
-    else
+    if (!closeBox) {
+        // Escape is no way out of a game window.
         QTest::keyClick(&form, Qt::Key_Escape);
+        QVERIFY(form.isVisible());
+        QVERIFY(zk::Player().isPlaying());
+    }
+    form.close();
     QVERIFY(!form.isVisible());
     QVERIFY(!zk::Player().isPlaying());
     QVERIFY(errors_->texts.isEmpty());

@@ -1,10 +1,15 @@
 #include "core/errors.h"
+#include "core/filelock.h"
 #include "core/topten.h"
 #include "support/testsupport.h"
 
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
 #include <QtEndian>
 #include <QtTest>
 #include <algorithm>
+#include <cstdio>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -45,6 +50,34 @@ QList<int> amounts(const TopTen& t)
     return out;
 }
 
+// The test program's worker side (see gamesRecordingAtOnce, crashedGameLeavesNoLock):
+//   record NAME FIRST COUNT STEP  records COUNT results FIRST, FIRST + STEP, ... as NAME
+//   hold                          takes the table's lock, says "held" and waits to be killed
+int RunWorker(const QStringList& args)
+{
+    if (args.value(0) == QLatin1String("hold")) {
+        zk::FileLock lock(kFile);
+        std::printf("held\n");
+        std::fflush(stdout);
+        QThread::sleep(60);
+        return 3;
+    }
+    if (args.size() != 5 || args.at(0) != QLatin1String("record"))
+        return 2;
+    zktest::AwaitGo();
+    const int first = args.at(2).toInt();
+    const int count = args.at(3).toInt();
+    const int step = args.at(4).toInt();
+    try {
+        for (int k = 0; k < count; ++k)
+            zk::RecordResult(args.at(1), first + k * step);
+    } catch (const zk::GameError& e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.text()));
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 class TestTopTen : public QObject {
@@ -67,6 +100,8 @@ private slots:
     void failedWriteKeepsTheOldFile();
     void unusableFolder();
     void parseAnyBuffer();
+    void gamesRecordingAtOnce();
+    void crashedGameLeavesNoLock();
 
 private:
     std::unique_ptr<zktest::GameFolder> folder_;
@@ -264,7 +299,8 @@ void TestTopTen::failedWriteKeepsTheOldFile()
     QVERIFY(!resetError.isEmpty());
     QCOMPARE(fileBytes(), before);
     // Nothing half-written is left beside it.
-    QCOMPARE(QDir(folder_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{kFile});
+    QCOMPARE(QDir(folder_->path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{kFile, kFile + QStringLiteral(".lock")}));
 }
 
 void TestTopTen::unusableFolder()
@@ -299,5 +335,60 @@ void TestTopTen::parseAnyBuffer()
     }
 }
 
-QTEST_GUILESS_MAIN(TestTopTen)
+// Several games in one folder record at the same moment: none of the results is lost.
+void TestTopTen::gamesRecordingAtOnce()
+{
+    zk::ResetTopTen();
+    const int games = 4;
+    const int each = 40;
+    zktest::Workers workers(folder_->path());
+    // Game g records 1000 + g, 1000 + g + games, ...: every amount once, all rising, so
+    // each new one belongs in the table and every write counts.
+    for (int g = 0; g < games; ++g)
+        workers.start({QStringLiteral("record"), QStringLiteral("game%1").arg(g), QString::number(1000 + g),
+                       QString::number(each), QString::number(games)});
+    workers.go();
+    const QString problems = workers.finish(60000);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems));
+
+    const TopTen t = zk::ReadTopTen();
+    QList<int> best;
+    QStringList by;
+    QList<int> places;
+    for (int i = 0; i < zk::kTopTenRows; ++i) {
+        const int amount = 1000 + games * each - 1 - i;
+        best << amount;
+        by << QStringLiteral("game%1").arg((amount - 1000) % games);
+        places << i + 1;
+    }
+    QCOMPARE(amounts(t), best);
+    QCOMPARE(names(t), by);
+    QList<int> placesRead;
+    for (const auto& e : t)
+        placesRead << e.Place;
+    QCOMPARE(placesRead, places);
+}
+
+// A game killed while it held the table's lock leaves nothing that holds up the next one.
+void TestTopTen::crashedGameLeavesNoLock()
+{
+    zk::ResetTopTen();
+    QProcess holder;
+    holder.setWorkingDirectory(folder_->path());
+    holder.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--worker"), QStringLiteral("hold")});
+    QVERIFY(holder.waitForReadyRead(10000));
+    QCOMPARE(holder.readAll(), QByteArray("held\n"));
+    QVERIFY(!zk::FileLock(kFile, 50).acquired());
+
+    holder.kill();
+    QVERIFY(holder.waitForFinished(5000));
+    QVERIFY(QFile::exists(kFile + QStringLiteral(".lock")));
+    QElapsedTimer clock;
+    clock.start();
+    zk::RecordResult(QStringLiteral("after"), 5000);
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(zk::ReadTopTen()[0].NameText(), QStringLiteral("after"));
+}
+
+ZKTEST_MAIN_WITH_WORKER(TestTopTen, RunWorker)
 #include "tst_topten.moc"

@@ -333,7 +333,7 @@ void TestSideScreens::rulesMusic()
     QCOMPARE(player.plays(), playsBefore + soundOn);
     QCOMPARE(player.fileName(), soundOn ? cue : QStringLiteral("music\\applause.wav"));
     QVERIFY(player.isPlaying());
-    QTest::keyClick(&form, Qt::Key_Escape);
+    form.close();
 
     QVERIFY(!form.isVisible());
     QCOMPARE(player.isPlaying(), !soundOn);
@@ -375,6 +375,10 @@ void TestSideScreens::memoHandsFocusOn()
         QTest::mousePress(memo->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
     else
         memo->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), button);
+    // A double click on the text (the rules are centred) selects no word.
+    QVERIFY(zktest::DoubleClick(memo->viewport(), QPoint(memo->viewport()->width() / 2, 12)));
+    QVERIFY(!memo->textCursor().hasSelection());
     QCOMPARE(QApplication::focusWidget(), button);
     dialog->close();
 }

@@ -9,13 +9,24 @@
 #include "game/windows.h"
 #include "platform/errorbox.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDataStream>
 #include <QTest>
 #include <QWidget>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
+#include <QThread>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <unistd.h>
 
 namespace zktest {
 
@@ -97,6 +108,107 @@ ErrorLog::ErrorLog()
 }
 
 ErrorLog::~ErrorLog() { zk::SetErrorRecorder({}); }
+
+ErrorBoxReader::ErrorBoxReader(int holdMs)
+{
+    auto* timer = new QTimer;
+    driver_.reset(timer);
+    auto box = std::make_shared<QPointer<QMessageBox>>();
+    auto shown = std::make_shared<QElapsedTimer>();
+    QObject::connect(timer, &QTimer::timeout, [this, box, shown, holdMs] {
+        auto* modal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!modal)
+            return;
+        if (*box != modal) {
+            *box = modal;
+            texts << modal->text();
+            shown->start();
+        }
+        if (shown->elapsed() >= holdMs)
+            modal->button(QMessageBox::Ok)->click();
+    });
+    timer->start(20);
+}
+
+ErrorBoxReader::~ErrorBoxReader() = default;
+
+bool DoubleClick(QWidget* widget, QPoint pos)
+{
+    QWidget* top = widget->window();
+    const QPoint at = widget->mapTo(top, pos);
+    if (top->childAt(at) != widget)
+        return false;
+    QTest::mouseDClick(top->windowHandle(), Qt::LeftButton, {}, at);
+    return true;
+}
+
+Workers::Workers(QString folder) : folder_(std::move(folder)) {}
+
+Workers::~Workers()
+{
+    for (auto& p : processes_) {
+        if (p->state() != QProcess::NotRunning) {
+            p->kill();
+            p->waitForFinished(5000);
+        }
+    }
+}
+
+void Workers::start(const QStringList& arguments)
+{
+    auto p = std::make_unique<QProcess>();
+    p->setWorkingDirectory(folder_);
+    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p->start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--worker")} + arguments);
+    processes_.push_back(std::move(p));
+}
+
+void Workers::go() const
+{
+    QFile f(QDir(folder_).filePath(QStringLiteral("go")));
+    if (!f.open(QIODevice::WriteOnly))
+        qFatal("cannot give the go-ahead in %s", qPrintable(folder_));
+}
+
+QString Workers::finish(int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QStringList problems;
+    for (auto& p : processes_) {
+        const auto left = std::max<qint64>(1, timeoutMs - clock.elapsed());
+        if (!p->waitForFinished(static_cast<int>(left))) {
+            problems << QStringLiteral("%1 still running").arg(p->arguments().join(QLatin1Char(' ')));
+            p->kill();
+            p->waitForFinished(5000);
+        } else if (p->exitStatus() != QProcess::NormalExit || p->exitCode() != 0) {
+            problems
+                << QStringLiteral("%1 ended with %2").arg(p->arguments().join(QLatin1Char(' '))).arg(p->exitCode());
+        }
+    }
+    return problems.join(QLatin1String("; "));
+}
+
+void AwaitGo()
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(QStringLiteral("go")) && clock.elapsed() < 30000)
+        QThread::usleep(200);
+}
+
+AsOrdinaryUser::AsOrdinaryUser()
+{
+    // 65534: the system's "nobody" and "nogroup"; the group first, while root may still change it.
+    if (geteuid() == 0)
+        dropped_ = setegid(65534) == 0 && seteuid(65534) == 0;
+}
+
+AsOrdinaryUser::~AsOrdinaryUser()
+{
+    if (dropped_ && (seteuid(0) != 0 || setegid(0) != 0))
+        qFatal("cannot take root's rights back");
+}
 
 void FixClock(std::uint32_t ms)
 {

@@ -9,6 +9,10 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <vector>
+
+class QProcess;
+class QWidget;
 
 class QWidget;
 class TForm1;
@@ -83,6 +87,69 @@ public:
     ErrorLog errors;
     QList<zk::FormId> opened;
     std::unique_ptr<TForm1> main;
+};
+
+// Answers the application's real error box as a player who reads it: every box stays open
+// holdMs before its OK is clicked (its modal loop runs meanwhile, timers and all). Set an
+// ErrorLog aside first: while one is alive, no box is shown.
+class ErrorBoxReader {
+public:
+    explicit ErrorBoxReader(int holdMs);
+    ~ErrorBoxReader();
+    QStringList texts;
+
+private:
+    std::unique_ptr<QObject> driver_;
+};
+
+// A fast double click at pos inside the widget, sent through its window as the window
+// system sends one (press, release, press, release), so Qt makes of it what it makes of a
+// real double click. The widget's window must be shown. False (and nothing sent) when
+// another control lies over the widget at that point.
+bool DoubleClick(QWidget* widget, QPoint pos);
+
+// Copies of the running test program as workers of a stress test, all in one folder:
+// started with "--worker" and the worker's arguments, each waits for go() and then works
+// at the same moment as the others.
+class Workers {
+public:
+    explicit Workers(QString folder);
+    ~Workers();  // kills whatever still runs
+    void start(const QStringList& arguments);
+    void go() const;
+    // Waits up to timeoutMs for all; empty when each ended with exit code 0, otherwise
+    // what went wrong (a worker that did not end is killed).
+    QString finish(int timeoutMs);
+
+private:
+    QString folder_;
+    std::vector<std::unique_ptr<QProcess>> processes_;
+};
+// In a worker: waits (at most 30 s) for the go-ahead in the working folder.
+void AwaitGo();
+
+// A test program that is its own worker: main() runs runWorker(arguments after "--worker")
+// instead of the tests when started by Workers.
+#define ZKTEST_MAIN_WITH_WORKER(TestObject, runWorker)     \
+    int main(int argc, char* argv[])                       \
+    {                                                      \
+        QCoreApplication app(argc, argv);                  \
+        if (argc > 1 && qstrcmp(argv[1], "--worker") == 0) \
+            return runWorker(app.arguments().mid(2));      \
+        TestObject tc;                                     \
+        QTEST_SET_MAIN_SOURCE_PATH                         \
+        return QTest::qExec(&tc, argc, argv);              \
+    }
+
+// Drops root's rights for its lifetime (root passes every permission check), so that the
+// permissions a test gives its files count. Does nothing for another user.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser();
+    ~AsOrdinaryUser();
+
+private:
+    bool dropped_ = false;
 };
 
 // A clock the random generator re-seeds from, fixed at ms.
