@@ -1,5 +1,6 @@
 #include "game/unit1.h"
 #include "game/windows.h"
+#include "platform/appstyle.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Зориклад!"));
     zk::InstallFontSubstitutions();
+    zk::InstallAppStyle();
 
     // The main window first: its creation shows the splash and reads the settings;
     // then one instance of every other window, whose creation handlers run once.
