@@ -1,6 +1,7 @@
 #include "core/gamefolders.h"
 #include "game/unit1.h"
 #include "game/windows.h"
+#include "platform/appstyle.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Зориклад!"));
     zk::InstallFontSubstitutions();
+    zk::InstallAppStyle();
 
     // An installed game plays from the player's own folder; a game folder plays where it is.
     zk::EnterGameFolders(zk::ChooseGameFolders(QCoreApplication::applicationFilePath(),

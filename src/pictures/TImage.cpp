@@ -105,6 +105,8 @@ void TImage::showBytes(const QByteArray& bytes, const QString& extension)
         QBuffer buffer(&data);
         buffer.open(QIODevice::ReadOnly);
         QImageReader reader(&buffer, extension.toLatin1());
+        // The extension names the format; guessing would load and ask every image plugin.
+        reader.setAutoDetectImageFormat(false);
         QImage image;
         if (!reader.read(&image))
             throw zk::PictureError(reader.errorString());

@@ -64,6 +64,7 @@ GifInfo CheckGif(const QByteArray& bytes)
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "gif");
+    reader.setAutoDetectImageFormat(false);  // only the GIF plugin, not every one Qt finds
     const int expected = reader.imageCount();
 
     GifInfo info;

@@ -5,17 +5,56 @@
 
 #include <QFile>
 #include <SDL.h>
+#include <dlfcn.h>
 
+#include <cstring>
 #include <memory>
 
 namespace zk {
 
 namespace {
 
-[[noreturn]] void ThrowSdlError() { throw MediaError(QString::fromUtf8(SDL_GetError())); }
+// SDL2 is loaded when the first cue plays, not with the program: Debian's SDL2 brings
+// PulseAudio, libsndfile and its codecs at load time, 3 MB that a game with sound switched
+// off never needs. The names below are SDL's own functions, called through this table.
+struct SdlFunctions {
+    // clang-format off
+#define ZK_SDL_FUNCTIONS(X) \
+    X(GetError) X(Error) X(SetHint) X(InitSubSystem) X(QuitSubSystem) \
+    X(RWFromFile) X(RWclose) X(LoadWAV_RW) X(BuildAudioCVT) X(ConvertAudio) X(malloc) X(free) \
+    X(OpenAudioDevice) X(CloseAudioDevice) X(PauseAudioDevice) X(LockAudioDevice) X(UnlockAudioDevice) \
+    X(ClearQueuedAudio) X(QueueAudio) X(GetQueuedAudioSize)
+    // clang-format on
+#define ZK_SDL_POINTER(name) decltype(&::SDL_##name) name = nullptr;
+    ZK_SDL_FUNCTIONS(ZK_SDL_POINTER)
+#undef ZK_SDL_POINTER
+};
+
+const SdlFunctions& Sdl()
+{
+    static SdlFunctions sdl;
+    static bool loaded = false;
+    if (loaded)
+        return sdl;
+    void* library = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (!library)
+        throw MediaError(QString::fromLocal8Bit(dlerror()));
+    SdlFunctions found;
+#define ZK_SDL_FIND(name)                                                                 \
+    found.name = reinterpret_cast<decltype(&::SDL_##name)>(dlsym(library, "SDL_" #name)); \
+    if (!found.name)                                                                      \
+        throw MediaError(QString::fromLocal8Bit(dlerror()));
+    ZK_SDL_FUNCTIONS(ZK_SDL_FIND)
+#undef ZK_SDL_FIND
+    sdl = found;
+    loaded = true;  // stays loaded: the device thread and SDL's state live in it
+    return sdl;
+}
+
+[[noreturn]] void ThrowSdlError() { throw MediaError(QString::fromUtf8(Sdl().GetError())); }
 
 struct SdlFree {
-    void operator()(Uint8* p) const { SDL_free(p); }
+    void operator()(Uint8* p) const { Sdl().free(p); }
 };
 using Samples = std::unique_ptr<Uint8, SdlFree>;
 
@@ -25,12 +64,12 @@ Samples ReadWav(SDL_RWops* rw, const SDL_AudioSpec& device, int& length)
     SDL_AudioSpec spec{};
     Uint8* raw = nullptr;
     Uint32 rawLength = 0;
-    if (!SDL_LoadWAV_RW(rw, 1, &spec, &raw, &rawLength))
+    if (!Sdl().LoadWAV_RW(rw, 1, &spec, &raw, &rawLength))
         ThrowSdlError();
     Samples samples(raw);  // SDL_FreeWAV is SDL_free
     SDL_AudioCVT cvt;
     const int needed =
-        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, device.format, device.channels, device.freq);
+        Sdl().BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, device.format, device.channels, device.freq);
     if (needed < 0)
         ThrowSdlError();
     if (needed == 0) {
@@ -39,15 +78,15 @@ Samples ReadWav(SDL_RWops* rw, const SDL_AudioSpec& device, int& length)
     }
     // The converter works in place and may need a larger buffer than it returns.
     cvt.len = static_cast<int>(rawLength);
-    auto* work = static_cast<Uint8*>(SDL_malloc(static_cast<size_t>(cvt.len) * cvt.len_mult));
+    auto* work = static_cast<Uint8*>(Sdl().malloc(static_cast<size_t>(cvt.len) * cvt.len_mult));
     if (!work) {
-        SDL_OutOfMemory();
+        Sdl().Error(SDL_ENOMEM);
         ThrowSdlError();
     }
     Samples converted(work);
-    SDL_memcpy(work, samples.get(), rawLength);
+    std::memcpy(work, samples.get(), rawLength);
     cvt.buf = work;
-    if (SDL_ConvertAudio(&cvt) != 0)
+    if (Sdl().ConvertAudio(&cvt) != 0)
         ThrowSdlError();
     length = cvt.len_cvt;
     return converted;
@@ -59,8 +98,8 @@ MediaPlayer::~MediaPlayer()
 {
     Close();
     if (device_ != 0) {
-        SDL_CloseAudioDevice(device_);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Sdl().CloseAudioDevice(device_);
+        Sdl().QuitSubSystem(SDL_INIT_AUDIO);
     }
 }
 
@@ -70,8 +109,8 @@ void MediaPlayer::openDevice()
         return;
     // Left to itself SDL turns SIGINT and SIGTERM into a quit event that nobody reads, and the
     // game could no longer be ended by a signal (logout, kill).
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    Sdl().SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (Sdl().InitSubSystem(SDL_INIT_AUDIO) != 0)
         ThrowSdlError();
     SDL_AudioSpec want{};
     want.freq = kRate;
@@ -80,13 +119,13 @@ void MediaPlayer::openDevice()
     want.samples = 1024;
     // No changes allowed: SDL converts to the hardware itself, so every cue is converted once,
     // when it is loaded, to this one format.
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    device_ = Sdl().OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
     if (device_ == 0) {
-        const QString text = QString::fromUtf8(SDL_GetError());
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        const QString text = QString::fromUtf8(Sdl().GetError());
+        Sdl().QuitSubSystem(SDL_INIT_AUDIO);
         throw MediaError(text);
     }
-    SDL_PauseAudioDevice(device_, 0);  // plays silence while the queue is empty
+    Sdl().PauseAudioDevice(device_, 0);  // plays silence while the queue is empty
     ++deviceOpens_;
 }
 
@@ -96,13 +135,13 @@ void MediaPlayer::Play(const QString& gameName)
     fileName_ = gameName;
     const QString path = ResolveDataPath(gameName);
     // Ask the file system first so that a missing cue is reported as such.
-    SDL_RWops* rw = SDL_RWFromFile(QFile::encodeName(path).constData(), "rb");
+    SDL_RWops* rw = Sdl().RWFromFile(QFile::encodeName(path).constData(), "rb");
     if (!rw)
         ThrowSdlError();
     try {
         openDevice();
     } catch (...) {
-        SDL_RWclose(rw);
+        Sdl().RWclose(rw);
         throw;
     }
     SDL_AudioSpec device{};
@@ -112,10 +151,10 @@ void MediaPlayer::Play(const QString& gameName)
     int length = 0;
     const auto samples = ReadWav(rw, device, length);
     // Cut and start in one step, so the device never plays the old cue after the new one.
-    SDL_LockAudioDevice(device_);
-    SDL_ClearQueuedAudio(device_);
-    const int queued = SDL_QueueAudio(device_, samples.get(), static_cast<Uint32>(length));
-    SDL_UnlockAudioDevice(device_);
+    Sdl().LockAudioDevice(device_);
+    Sdl().ClearQueuedAudio(device_);
+    const int queued = Sdl().QueueAudio(device_, samples.get(), static_cast<Uint32>(length));
+    Sdl().UnlockAudioDevice(device_);
     if (queued != 0)
         ThrowSdlError();
     open_ = true;
@@ -126,18 +165,18 @@ void MediaPlayer::Stop()
 {
     if (!open_)
         throw MediaError(QStringLiteral("No MCI device open"));
-    SDL_ClearQueuedAudio(device_);
+    Sdl().ClearQueuedAudio(device_);
 }
 
 void MediaPlayer::Close()
 {
     if (!open_)
         return;
-    SDL_ClearQueuedAudio(device_);
+    Sdl().ClearQueuedAudio(device_);
     open_ = false;
 }
 
-bool MediaPlayer::isPlaying() const { return open_ && SDL_GetQueuedAudioSize(device_) > 0; }
+bool MediaPlayer::isPlaying() const { return open_ && Sdl().GetQueuedAudioSize(device_) > 0; }
 
 MediaPlayer& Player()
 {

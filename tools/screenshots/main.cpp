@@ -7,6 +7,7 @@
 #include "game/unit1.h"
 #include "game/windows.h"
 #include "platform/errorbox.h"
+#include "platform/appstyle.h"
 #include "platform/fonts.h"
 #include "core/inifile.h"
 #include "core/random.h"
@@ -58,6 +59,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Зориклад!"));
     zk::InstallFontSubstitutions();
+    zk::InstallAppStyle();
 
     const QString outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     const QString gameDir = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(ZK_GAME_DIR);
