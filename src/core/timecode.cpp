@@ -5,62 +5,81 @@
 
 namespace zk {
 
-QString LongTimeText(const QString& format, const QTime& time, const QString& amText, const QString& pmText)
-{
+namespace {
+
+// What a long time format says about the parts the time text has.
+struct LongTimeFormat {
     qsizetype hourPos = -1;
     qsizetype hourLen = 0;
     QChar hourChar;
     qsizetype designatorPos = -1;
     bool lowerDesignator = false;
     QString separator;
+};
+
+// A quoted literal starting at format[i]; two quotes stand for one. Returns the index after it.
+qsizetype readLiteral(const QString& format, qsizetype i, QString& literal)
+{
+    qsizetype j = i + 1;
+    while (j < format.size()) {
+        if (format.at(j) == QLatin1Char('\'')) {
+            if (j + 1 < format.size() && format.at(j + 1) == QLatin1Char('\'')) {
+                literal += QLatin1Char('\'');
+                j += 2;
+                continue;
+            }
+            break;
+        }
+        literal += format.at(j++);
+    }
+    return j + 1;
+}
+
+LongTimeFormat parseLongTimeFormat(const QString& format)
+{
+    LongTimeFormat f;
     bool inSeparator = false;  // between the hour and the minutes
 
     for (qsizetype i = 0; i < format.size();) {
         const QChar c = format.at(i);
         if (c == QLatin1Char('\'')) {
-            // A quoted literal; two quotes stand for one.
-            qsizetype j = i + 1;
             QString literal;
-            while (j < format.size()) {
-                if (format.at(j) == QLatin1Char('\'')) {
-                    if (j + 1 < format.size() && format.at(j + 1) == QLatin1Char('\'')) {
-                        literal += QLatin1Char('\'');
-                        j += 2;
-                        continue;
-                    }
-                    break;
-                }
-                literal += format.at(j++);
-            }
+            i = readLiteral(format, i, literal);
             if (inSeparator)
-                separator += literal;
-            i = j + 1;
+                f.separator += literal;
             continue;
         }
         qsizetype run = 1;
         while (i + run < format.size() && format.at(i + run) == c)
             ++run;
-        if ((c == QLatin1Char('h') || c == QLatin1Char('H')) && hourPos < 0) {
-            hourPos = i;
-            hourLen = run;
-            hourChar = c;
+        if ((c == QLatin1Char('h') || c == QLatin1Char('H')) && f.hourPos < 0) {
+            f.hourPos = i;
+            f.hourLen = run;
+            f.hourChar = c;
             inSeparator = true;
         } else if (c == QLatin1Char('m') && inSeparator) {
             inSeparator = false;
-        } else if ((c == QLatin1Char('a') || c == QLatin1Char('A')) && designatorPos < 0) {
-            designatorPos = i;
-            lowerDesignator = c == QLatin1Char('a');
+        } else if ((c == QLatin1Char('a') || c == QLatin1Char('A')) && f.designatorPos < 0) {
+            f.designatorPos = i;
+            f.lowerDesignator = c == QLatin1Char('a');
             // "AP" and "ap" are one token.
             if (run == 1 && i + 1 < format.size() && format.at(i + 1).toLower() == QLatin1Char('p'))
                 ++run;
         } else if (inSeparator) {
-            separator += QString(run, c);
+            f.separator += QString(run, c);
         }
         i += run;
     }
-    if (separator.isEmpty())
-        separator = QStringLiteral(":");
+    if (f.separator.isEmpty())
+        f.separator = QStringLiteral(":");
+    return f;
+}
 
+}  // namespace
+
+QString LongTimeText(const QString& format, const QTime& time, const QString& amText, const QString& pmText)
+{
+    const auto [hourPos, hourLen, hourChar, designatorPos, lowerDesignator, separator] = parseLongTimeFormat(format);
     // "H" is a 24-hour clock whatever else the format says; "h" only with a designator is 12-hour.
     const bool twelveHour = designatorPos >= 0 && hourChar == QLatin1Char('h');
     int hour = time.hour();
