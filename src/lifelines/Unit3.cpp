@@ -17,7 +17,7 @@ namespace {
 constexpr int kBarBase = 130;
 }  // namespace
 
-TForm3::TForm3(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm3)
+TForm3::TForm3(QWidget* owner) : GameWindow(owner, zk::kDialogFlags), ui(new Ui::TForm3)
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);
@@ -37,13 +37,6 @@ TForm3::TForm3(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TF
 }
 
 TForm3::~TForm3() { delete ui; }
-
-void TForm3::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        zk::Guarded([this] { FormShow(); });
-}
 
 void TForm3::FormShow()
 {

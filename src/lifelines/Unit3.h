@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "platform/gamewindow.h"
 #include <array>
 
 class QFrame;
@@ -10,14 +10,14 @@ class TForm3;
 
 // Ask the audience: a bar chart of the studio's vote on the four answers and the
 // host's sentence naming the favourite. The lifeline counts as used once shown.
-class TForm3 : public QDialog {
+class TForm3 : public zk::GameWindow {
     Q_OBJECT
 
 public:
     explicit TForm3(QWidget* owner = nullptr);
     ~TForm3() override;
 
-    void FormShow();
+    void FormShow() override;
     void Button_resaltClick();
     void Button_backClick();
     void Memo_textMouseDown();
@@ -25,7 +25,4 @@ public:
     Ui::TForm3* ui;
     std::array<QFrame*, 4> Bars{};  // ShapeA..ShapeD
     std::array<QLabel*, 4> Percents{};  // Label1..Label4
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };

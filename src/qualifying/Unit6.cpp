@@ -35,7 +35,7 @@ void DeleteFirstLine(QTextEdit* memo)
 
 }  // namespace
 
-TForm6::TForm6(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm6)
+TForm6::TForm6(QWidget* owner) : GameWindow(owner, zk::kDialogFlags), ui(new Ui::TForm6)
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);
@@ -152,17 +152,4 @@ void TForm6::Button3Click()
     if (zk::Stage* stage = zk::MainStage())
         stage->StartMainGame();
     close();
-}
-
-void TForm6::done(int result)
-{
-    Guarded([this] { FormClose(); });
-    QDialog::done(result);
-}
-
-void TForm6::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        Guarded([this] { FormShow(); });
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "platform/gamewindow.h"
 #include <array>
 
 class QLabel;
@@ -10,7 +10,7 @@ class TForm6;
 
 // The qualifying round: put four items in order by clicking them. One check per opening;
 // only a right order shows the button that starts the main game.
-class TForm6 : public QDialog {
+class TForm6 : public zk::GameWindow {
     Q_OBJECT
 
 public:
@@ -18,8 +18,8 @@ public:
     ~TForm6() override;
 
     void FormCreate();
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
+    void FormClose() override;
     // A click on the badge, the plate or the text of row 1..4.
     void PickItem(int row);
     void Button1Click();  // "Подтверждение": the check
@@ -33,11 +33,4 @@ public:
     std::array<QLabel*, 4> TextSlots{};
     // The left column by row.
     std::array<QLabel*, 4> RowLabels{};
-
-public slots:
-    // Every way of closing passes here (close box, Escape, "Начать игру").
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };

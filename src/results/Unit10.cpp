@@ -26,7 +26,7 @@ void SetMemoLines(QTextEdit* memo, const QString& text)
 
 }  // namespace
 
-TForm10::TForm10(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm10)
+TForm10::TForm10(QWidget* owner) : GameWindow(owner, zk::kDialogFlags), ui(new Ui::TForm10)
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);
@@ -87,19 +87,4 @@ void TForm10::Button2Click()
     TopTen = zk::ResetTopTen();
     for (int i = 1; i <= zk::kTopTenRows; ++i)
         ShowTopTen(i);
-}
-
-void TForm10::done(int result)
-{
-    // Every way of closing (OK, the close box, Escape) ends here.
-    zk::Guarded([this] { FormClose(); });
-    QDialog::done(result);
-}
-
-void TForm10::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // Restoring a minimised window is no new showing.
-    if (!event->spontaneous())
-        zk::Guarded([this] { FormShow(); });
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include "core/topten.h"
 
-#include <QDialog>
+#include "platform/gamewindow.h"
 
 namespace Ui {
 class TForm10;
@@ -9,7 +9,7 @@ class TForm10;
 
 // The table of the ten best players, read afresh from "best.dat" at every opening,
 // with the reset to the default table.
-class TForm10 : public QDialog {
+class TForm10 : public zk::GameWindow {
     Q_OBJECT
 
 public:
@@ -17,8 +17,8 @@ public:
     ~TForm10() override;
 
     void FormCreate();
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
+    void FormClose() override;
     void Button1Click();
     void Button2Click();
     // Puts row i (1..10) of TopTen into the two memos.
@@ -26,11 +26,6 @@ public:
 
     Ui::TForm10* ui;
     zk::TopTen TopTen{};
-
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void clearMemos();

@@ -5,7 +5,7 @@
 #include "results/Unit8.h"
 #include "ui_Unit7.h"
 
-TForm7::TForm7(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm7)
+TForm7::TForm7(QWidget* owner) : GameWindow(owner, zk::kDialogFlags), ui(new Ui::TForm7)
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);
@@ -22,9 +22,3 @@ void TForm7::Button1Click()
 }
 
 void TForm7::FormClose() { zk::EndOfGame(); }
-
-void TForm7::done(int result)
-{
-    zk::Guarded([this] { FormClose(); });
-    QDialog::done(result);
-}

@@ -1,12 +1,12 @@
 #pragma once
-#include <QDialog>
+#include "platform/gamewindow.h"
 
 namespace Ui {
 class TForm7;
 }
 
 // The end of a game won outright: the player's name goes into the table with one million.
-class TForm7 : public QDialog {
+class TForm7 : public zk::GameWindow {
     Q_OBJECT
 
 public:
@@ -14,9 +14,7 @@ public:
     ~TForm7() override;
 
     void Button1Click();
-    void FormClose();
+    void FormClose() override;
 
     Ui::TForm7* ui;
-
-    void done(int result) override;
 };

@@ -28,7 +28,7 @@ void EndOfGame()
 
 }  // namespace zk
 
-TForm8::TForm8(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm8), Timer1(new QTimer(this))
+TForm8::TForm8(QWidget* owner) : GameWindow(owner, zk::kDialogFlags), ui(new Ui::TForm8), Timer1(new QTimer(this))
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);
@@ -81,18 +81,4 @@ void TForm8::FormClose()
     // The reset must happen even when there is no cue left to stop.
     zk::Guarded([] { zk::StopCue(); });
     zk::EndOfGame();
-}
-
-void TForm8::done(int result)
-{
-    // Every way of closing (OK, the close box, the system's close key) ends here.
-    zk::Guarded([this] { FormClose(); });
-    QDialog::done(result);
-}
-
-void TForm8::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        zk::Guarded([this] { FormShow(); });
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "platform/gamewindow.h"
 
 class QTimer;
 namespace Ui {
@@ -8,7 +8,7 @@ class TForm8;
 
 // The end of a game lost or left with the money: the amount, applause or consolation,
 // and the player's name for the table.
-class TForm8 : public QDialog {
+class TForm8 : public zk::GameWindow {
     Q_OBJECT
 
 public:
@@ -16,18 +16,13 @@ public:
     ~TForm8() override;
 
     void FormCreate();
-    void FormShow();
+    void FormShow() override;
     void Timer1Timer();
     void Button1Click();
-    void FormClose();
+    void FormClose() override;
 
     Ui::TForm8* ui;
     QTimer* Timer1;
-
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };
 
 namespace zk {

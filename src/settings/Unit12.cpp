@@ -71,7 +71,7 @@ void SetCentredText(QTextEdit* memo, const QString& text)
 
 }  // namespace
 
-TForm12::TForm12(QWidget* owner) : QDialog(owner, zk::kDialogFlags), ui(new Ui::TForm12)
+TForm12::TForm12(QWidget* owner) : GameWindow(owner, zk::kDialogFlags), ui(new Ui::TForm12)
 {
     ui->setupUi(this);
     zk::SetUpDialog(this);
@@ -116,16 +116,3 @@ void TForm12::FormClose()
 }
 
 void TForm12::Button1Click() { close(); }
-
-void TForm12::done(int result)
-{
-    zk::Guarded([this] { FormClose(); });
-    QDialog::done(result);
-}
-
-void TForm12::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        zk::Guarded([this] { FormShow(); });
-}

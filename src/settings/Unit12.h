@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "platform/gamewindow.h"
 #include <array>
 
 class QLabel;
@@ -9,7 +9,7 @@ class TForm12;
 
 // The rules window: seven topic links on the left, the chosen topic's text on the right,
 // and an intro cue while it is open.
-class TForm12 : public QDialog {
+class TForm12 : public zk::GameWindow {
     Q_OBJECT
 
 public:
@@ -18,16 +18,10 @@ public:
 
     // LabelNClick for topic index 0..6.
     void LabelClick(int topic);
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
+    void FormClose() override;
     void Button1Click();
 
     Ui::TForm12* ui;
     std::array<QLabel*, 7> TopicLabels{};
-
-    // Every way of closing a dialog ends here (button, close box, Escape).
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };
