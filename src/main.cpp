@@ -1,11 +1,14 @@
 #include "game/unit1.h"
 #include "game/windows.h"
 #include "platform/fonts.h"
+#include "platform/screenprobe.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    // The stage fills the screen: the factor must be in place before Qt reads it.
+    zk::ChooseScaleFactor();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Зориклад!"));
     zk::InstallFontSubstitutions();

@@ -14,6 +14,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 QString Extension(const QString& path) { return QFileInfo(path).suffix().toLower(); }
@@ -53,13 +56,56 @@ TImage::TImage(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 // The movie reads from the buffer, so it goes first.
 TImage::~TImage() { clearPicture(); }
 
+QStringList TImage::VariantNames(const QString& name, qreal devicePixelRatio)
+{
+    // The smallest variant at least as fine as the screen, then finer ones, then coarser ones.
+    const int wanted = std::clamp(int(std::ceil(devicePixelRatio - 0.01)), 1, 3);
+    QList<int> order;
+    for (int n = wanted; n <= 3; ++n)
+        order << n;
+    for (int n = wanted - 1; n >= 2; --n)
+        order << n;
+    QStringList names;
+    if (wanted > 1) {
+        const int dot = name.lastIndexOf(QLatin1Char('.'));
+        const int slash = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
+        const int at = dot > slash ? dot : int(name.size());
+        for (int n : order)
+            names << name.left(at) + QStringLiteral("@%1x").arg(n) + name.mid(at);
+    }
+    names << name;
+    return names;
+}
+
+bool TImage::showVariant(const QString& name, const std::function<QString(const QString&)>& locate,
+                         const std::function<void(const QString&)>& damaged)
+{
+    const QStringList names = VariantNames(name, devicePixelRatioF());
+    for (qsizetype i = 0; i + 1 < names.size(); ++i) {
+        const QString path = locate(names[i]);
+        if (!QFile::exists(path))
+            continue;
+        // Only the first variant there is tried: a damaged one is a fault in the picture set.
+        try {
+            const int at = int(names[i].lastIndexOf(QLatin1Char('@')));
+            showBytes(ReadWhole(path, names[i]), Extension(path), names[i].at(at + 1).digitValue());
+            return true;
+        } catch (const zk::PictureError& e) {
+            damaged(e.text());
+            return false;
+        }
+    }
+    return false;
+}
+
 void TImage::LoadFromFile(const QString& gameName)
 {
     const QString path = zk::ResolveDataPath(gameName);
     const QString ext = Extension(path);
     if (!KnownExtension(ext))
         throw zk::PictureError(QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
-    showBytes(ReadWhole(path, gameName), ext);
+    if (!showVariant(gameName, zk::ResolveDataPath, [](const QString& text) { zk::ShowErrorBox(text); }))
+        showBytes(ReadWhole(path, gameName), ext);
     fileName_ = gameName;
     picture_.clear();
 }
@@ -77,7 +123,12 @@ void TImage::setPicture(const QString& resource)
         const QString ext = Extension(resource);
         if (!KnownExtension(ext))
             throw zk::PictureError(QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
-        showBytes(ReadWhole(resource, resource), ext);
+        const auto warn = [this](const QString& text) {
+            qWarning("TImage %s: %s", qPrintable(objectName()), qPrintable(text));
+        };
+        if (!showVariant(
+                resource, [](const QString& n) { return n; }, warn))
+            showBytes(ReadWhole(resource, resource), ext);
         picture_ = resource;
         fileName_.clear();
     } catch (const zk::PictureError& e) {
@@ -85,7 +136,7 @@ void TImage::setPicture(const QString& resource)
     }
 }
 
-void TImage::showBytes(const QByteArray& bytes, const QString& extension)
+void TImage::showBytes(const QByteArray& bytes, const QString& extension, int scale)
 {
     if (extension == QLatin1String("gif")) {
         const zk::GifInfo gif = zk::CheckGif(bytes);
@@ -110,6 +161,8 @@ void TImage::showBytes(const QByteArray& bytes, const QString& extension)
             throw zk::PictureError(reader.errorString());
         showStill(image);
     }
+    scale_ = svg_ ? 1 : scale;
+    still_.setDevicePixelRatio(scale_);
     applyAutoSize();
     update();
 }
@@ -152,6 +205,7 @@ void TImage::clearPicture()
     svg_.reset();
     svgCache_ = QImage();
     still_ = QImage();
+    scale_ = 1;
 }
 
 void TImage::applyAutoSize()
@@ -207,13 +261,17 @@ QSize TImage::pictureSize() const
 {
     if (svg_)
         return svg_->defaultSize();
-    return still_.size();
+    return still_.deviceIndependentSize().toSize();
 }
 
 const QImage& TImage::svgImage() const
 {
-    if (svgCache_.size() != size() && !size().isEmpty()) {
-        svgCache_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    // Rendered in device pixels, so it is as sharp as the screen.
+    const qreal dpr = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * dpr).toSize();
+    if ((svgCache_.size() != pixels || svgCache_.devicePixelRatio() != dpr) && !size().isEmpty()) {
+        svgCache_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        svgCache_.setDevicePixelRatio(dpr);
         svgCache_.fill(Qt::transparent);
         QPainter painter(&svgCache_);
         svg_->render(&painter);
@@ -226,9 +284,11 @@ QImage TImage::currentImage() const
     if (svg_)
         return svgImage();
     if (movie_) {
-        const QImage frame = movie_->currentImage();
-        if (!frame.isNull())
+        QImage frame = movie_->currentImage();
+        if (!frame.isNull()) {
+            frame.setDevicePixelRatio(scale_);
             return frame;
+        }
     }
     return still_;
 }
@@ -243,14 +303,17 @@ void TImage::paintEvent(QPaintEvent*)
         painter.drawImage(0, 0, image);
         return;
     }
-    const QPixmap frame = movie_ ? movie_->currentPixmap() : QPixmap();
-    const QSize size = frame.isNull() ? still_.size() : frame.size();
+    QPixmap frame = movie_ ? movie_->currentPixmap() : QPixmap();
+    frame.setDevicePixelRatio(scale_);
+    const QSize size = frame.isNull() ? pictureSize() : frame.deviceIndependentSize().toSize();
     if (size.isEmpty())
         return;
     const QRect target = TargetRect(rect(), size, stretch_, center_);
     if (!transparent_)
         painter.fillRect(target, palette().window());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, stretch_);
+    // A picture drawn at another size than its pixels (stretched, or on a scaled screen) is
+    // smoothed, never blocky.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     if (frame.isNull())
         painter.drawImage(target, still_);
     else
