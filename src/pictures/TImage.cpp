@@ -274,7 +274,7 @@ const QImage& TImage::svgImage() const
         svgCache_.setDevicePixelRatio(dpr);
         svgCache_.fill(Qt::transparent);
         QPainter painter(&svgCache_);
-        svg_->render(&painter);
+        svg_->render(&painter, QRectF(QPointF(0, 0), QSizeF(size())));
     }
     return svgCache_;
 }

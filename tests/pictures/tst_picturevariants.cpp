@@ -18,6 +18,7 @@ private slots:
     void loadsTheVariantThatSuits_data();
     void loadsTheVariantThatSuits();
     void designAnimationKeepsItsDelays();
+    void vectorPictureDrawnAtTheScreensPixels();
     void shippedVariantsMatchTheirPictures_data();
     void shippedVariantsMatchTheirPictures();
 };
@@ -115,6 +116,23 @@ void TestPictureVariants::designAnimationKeepsItsDelays()
     QCOMPARE(image.variantScale(), 3);
     QCOMPARE(image.frameDelays(), QList<int>(5, 80));
     QCOMPARE(image.pictureSize(), QImageReader(QStringLiteral(":/img/fifty_coffee.gif")).size());
+}
+
+void TestPictureVariants::vectorPictureDrawnAtTheScreensPixels()
+{
+    zktest::GameFolder folder;
+    folder.write(
+        QStringLiteral("halves.svg"),
+        "<svg xmlns='http://www.w3.org/2000/svg' width='20' height='10' viewBox='0 0 20 10'>"
+        "<rect width='10' height='10' fill='#ff0000'/><rect x='10' width='10' height='10' fill='#0000ff'/></svg>");
+    TImage image;
+    image.resize(20, 10);
+    image.setPicture(folder.file(QStringLiteral("halves.svg")));
+    const QImage drawn = image.currentImage();
+    QCOMPARE(drawn.size(), QSize(50, 25));
+    // The whole picture in the control's box: red on the left half, blue on the right.
+    QCOMPARE(drawn.pixelColor(2, 22), QColor(Qt::red));
+    QCOMPARE(drawn.pixelColor(47, 22), QColor(Qt::blue));
 }
 
 void TestPictureVariants::shippedVariantsMatchTheirPictures_data()
