@@ -123,14 +123,14 @@ void TImage::setPicture(const QString& resource)
         const QString ext = Extension(resource);
         if (!KnownExtension(ext))
             throw zk::PictureError(QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
-        const auto warn = [this](const QString& text) {
-            qWarning("TImage %s: %s", qPrintable(objectName()), qPrintable(text));
-        };
-        if (!showVariant(
-                resource, [](const QString& n) { return n; }, warn))
-            showBytes(ReadWhole(resource, resource), ext);
+        showBytes(ReadWhole(resource, resource), ext);
         picture_ = resource;
         fileName_.clear();
+        // The sharper variant waits until the control is first shown: most window instances
+        // made at start-up never are, and need not decode it.
+        variantPending_ = TImage::VariantNames(resource, devicePixelRatioF()).size() > 1;
+        if (isVisible())
+            showPendingVariant();
     } catch (const zk::PictureError& e) {
         qWarning("TImage %s: %s", qPrintable(objectName()), qPrintable(e.text()));
     }
@@ -198,6 +198,7 @@ void TImage::showSvg(std::unique_ptr<QSvgRenderer> renderer)
 
 void TImage::clearPicture()
 {
+    variantPending_ = false;
     movie_.reset();
     movieDevice_.reset();
     movieData_.clear();
@@ -350,9 +351,20 @@ void TImage::resizeEvent(QResizeEvent* event)
     update();
 }
 
+void TImage::showPendingVariant()
+{
+    if (!variantPending_)
+        return;
+    variantPending_ = false;
+    showVariant(
+        picture_, [](const QString& n) { return n; },
+        [this](const QString& text) { qWarning("TImage %s: %s", qPrintable(objectName()), qPrintable(text)); });
+}
+
 void TImage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    showPendingVariant();
     updatePlaying();
 }
 

@@ -96,6 +96,7 @@ private:
     void showMovie(const QByteArray& gif, const QImage& firstFrame, const QList<int>& delays);
     void showSvg(std::unique_ptr<QSvgRenderer> renderer);
     void clearPicture();
+    void showPendingVariant();
     void applyAutoSize();
     void updatePlaying();
     const QImage& svgImage() const;
@@ -108,6 +109,7 @@ private:
     bool center_ = false;
     bool pressed_ = false;
     int scale_ = 1;
+    bool variantPending_ = false;
     QImage still_;
     std::unique_ptr<QSvgRenderer> svg_;
     mutable QImage svgCache_;  // rendered at the control's size, redone after a resize

@@ -113,6 +113,9 @@ void TestPictureVariants::designAnimationKeepsItsDelays()
 {
     TImage image;
     image.setPicture(QStringLiteral(":/img/fifty_coffee.gif"));
+    // A design picture takes its variant once the control is shown.
+    QCOMPARE(image.variantScale(), 1);
+    image.show();
     QCOMPARE(image.variantScale(), 3);
     QCOMPARE(image.frameDelays(), QList<int>(5, 80));
     QCOMPARE(image.pictureSize(), QImageReader(QStringLiteral(":/img/fifty_coffee.gif")).size());
