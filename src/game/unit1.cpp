@@ -155,6 +155,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::TForm1), Timer
     SetMemoText(ui->Memo1, QString::fromUtf8(kHostWelcome));
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connectHandlers();
+    // The splash waits 2.8 s with nothing to do: the sharper pictures of the stage are decoded meanwhile.
+    for (TImage* image : findChildren<TImage*>())
+        image->PrepareVariant();
     Guarded([this] { FormCreate(); });
 }
 

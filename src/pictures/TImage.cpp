@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QMovie>
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 
 namespace {
 
@@ -88,7 +90,7 @@ bool TImage::showVariant(const QString& name, const std::function<QString(const 
         // Only the first variant there is tried: a damaged one is a fault in the picture set.
         try {
             const int at = int(names[i].lastIndexOf(QLatin1Char('@')));
-            showBytes(ReadWhole(path, names[i]), Extension(path), names[i].at(at + 1).digitValue());
+            showFile(path, names[i], names[i].at(at + 1).digitValue());
             return true;
         } catch (const zk::PictureError& e) {
             damaged(e.text());
@@ -123,7 +125,7 @@ void TImage::setPicture(const QString& resource)
         const QString ext = Extension(resource);
         if (!KnownExtension(ext))
             throw zk::PictureError(QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
-        showBytes(ReadWhole(resource, resource), ext);
+        showFile(resource, resource, 1);
         picture_ = resource;
         fileName_.clear();
         // The sharper variant waits until the control is first shown: most window instances
@@ -133,6 +135,30 @@ void TImage::setPicture(const QString& resource)
             showPendingVariant();
     } catch (const zk::PictureError& e) {
         qWarning("TImage %s: %s", qPrintable(objectName()), qPrintable(e.text()));
+    }
+}
+
+void TImage::showFile(const QString& path, const QString& name, int scale)
+{
+    if (!path.startsWith(QLatin1String(":/"))) {
+        showBytes(ReadWhole(path, name), Extension(path), scale);
+        return;
+    }
+    // Still design pictures are decoded once and shared (the four answer plates, windows opened
+    // again); the cache keeps only what some control still shows.
+    static QHash<QString, QImage> decoded;
+    const auto hit = decoded.constFind(path);
+    if (hit != decoded.cend()) {
+        showStill(*hit);
+        scale_ = scale;
+        applyAutoSize();
+        update();
+        return;
+    }
+    showBytes(ReadWhole(path, name), Extension(path), scale);
+    if (!movie_ && !svg_) {
+        decoded.removeIf([](const QHash<QString, QImage>::iterator& it) { return it.value().isDetached(); });
+        decoded.insert(path, still_);
     }
 }
 
@@ -199,6 +225,8 @@ void TImage::showSvg(std::unique_ptr<QSvgRenderer> renderer)
 void TImage::clearPicture()
 {
     variantPending_ = false;
+    if (prepared_.valid())
+        prepared_ = {};  // waits for a decoding still under way
     movie_.reset();
     movieDevice_.reset();
     movieData_.clear();
@@ -351,11 +379,49 @@ void TImage::resizeEvent(QResizeEvent* event)
     update();
 }
 
+void TImage::PrepareVariant()
+{
+    if (!variantPending_ || prepared_.valid())
+        return;
+    for (const QString& name : VariantNames(picture_, devicePixelRatioF())) {
+        if (name == picture_)
+            return;
+        if (!QFile::exists(name))
+            continue;
+        const QString ext = Extension(name);
+        if (ext == QLatin1String("gif") || ext == QLatin1String("svg"))
+            return;  // animations are set up when shown
+        preparedScale_ = name.at(name.lastIndexOf(QLatin1Char('@')) + 1).digitValue();
+        prepared_ = std::async(std::launch::async, [name, ext]() -> QImage {
+            try {
+                const QByteArray bytes = ReadWhole(name, name);
+                if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
+                    return zk::DecodeJpeg(bytes);
+                return QImage::fromData(bytes, ext.toLatin1().constData());
+            } catch (const zk::PictureError&) {
+                return QImage();  // reported when shown, by the ordinary load
+            }
+        });
+        return;
+    }
+}
+
 void TImage::showPendingVariant()
 {
     if (!variantPending_)
         return;
     variantPending_ = false;
+    if (prepared_.valid()) {
+        const QImage image = prepared_.get();
+        if (!image.isNull()) {
+            showStill(image);
+            scale_ = preparedScale_;
+            still_.setDevicePixelRatio(scale_);
+            applyAutoSize();
+            update();
+            return;
+        }
+    }
     showVariant(
         picture_, [](const QString& n) { return n; },
         [this](const QString& text) { qWarning("TImage %s: %s", qPrintable(objectName()), qPrintable(text)); });

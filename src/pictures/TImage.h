@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <future>
 #include <memory>
 
 class QBuffer;
@@ -53,6 +54,10 @@ public:
     bool center() const { return center_; }
     void setCenter(bool on);
 
+    // Starts decoding the sharper variant of the design picture in the background, so that
+    // showing the control first does not wait for it (the main window does this before the splash).
+    void PrepareVariant();
+
     // The names to try for a picture on a screen of the given device pixel ratio, best first,
     // the picture's own name last: "otvet@2x.gif" for 1.5 or 2, "@3x" above 2 (then "@2x").
     static QStringList VariantNames(const QString& name, qreal devicePixelRatio);
@@ -88,6 +93,8 @@ protected:
 private:
     // Decodes first and changes nothing until that succeeded, so a failed load keeps the old picture.
     void showBytes(const QByteArray& bytes, const QString& extension, int scale = 1);
+    // A file or a design picture (":/img/..."), made for `scale` device pixels per logical pixel.
+    void showFile(const QString& path, const QString& name, int scale);
     // Shows the best variant of `name` that can be read; false when only the picture itself is left.
     // A variant that is there but cannot be decoded goes to `damaged`.
     bool showVariant(const QString& name, const std::function<QString(const QString&)>& locate,
@@ -110,6 +117,8 @@ private:
     bool pressed_ = false;
     int scale_ = 1;
     bool variantPending_ = false;
+    std::future<QImage> prepared_;
+    int preparedScale_ = 1;
     QImage still_;
     std::unique_ptr<QSvgRenderer> svg_;
     mutable QImage svgCache_;  // rendered at the control's size, redone after a resize

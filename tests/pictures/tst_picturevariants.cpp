@@ -18,6 +18,7 @@ private slots:
     void loadsTheVariantThatSuits_data();
     void loadsTheVariantThatSuits();
     void designAnimationKeepsItsDelays();
+    void preparedVariantShownAsLoaded();
     void vectorPictureDrawnAtTheScreensPixels();
     void shippedVariantsMatchTheirPictures_data();
     void shippedVariantsMatchTheirPictures();
@@ -119,6 +120,28 @@ void TestPictureVariants::designAnimationKeepsItsDelays()
     QCOMPARE(image.variantScale(), 3);
     QCOMPARE(image.frameDelays(), QList<int>(5, 80));
     QCOMPARE(image.pictureSize(), QImageReader(QStringLiteral(":/img/fifty_coffee.gif")).size());
+}
+
+void TestPictureVariants::preparedVariantShownAsLoaded()
+{
+    TImage prepared;
+    prepared.setPicture(QStringLiteral(":/img/main_ladder.png"));
+    prepared.PrepareVariant();
+    prepared.show();
+    TImage plain;
+    plain.setPicture(QStringLiteral(":/img/main_ladder.png"));
+    plain.show();
+    QCOMPARE(prepared.variantScale(), 3);
+    QCOMPARE(prepared.pictureSize(), plain.pictureSize());
+    QCOMPARE(prepared.currentImage(), plain.currentImage());
+    // A picture loaded over a prepared one wins.
+    TImage replaced;
+    replaced.setPicture(QStringLiteral(":/img/main_ladder.png"));
+    replaced.PrepareVariant();
+    replaced.setPicture(QStringLiteral(":/img/main_arrow.png"));
+    replaced.show();
+    QCOMPARE(replaced.pictureSize(), QImageReader(QStringLiteral(":/img/main_arrow.png")).size());
+    QCOMPARE(replaced.currentImage().size(), QImageReader(QStringLiteral(":/img/main_arrow@3x.png")).size());
 }
 
 void TestPictureVariants::vectorPictureDrawnAtTheScreensPixels()
