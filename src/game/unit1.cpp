@@ -155,9 +155,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::TForm1), Timer
     SetMemoText(ui->Memo1, QString::fromUtf8(kHostWelcome));
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connectHandlers();
-    // The splash waits 2.8 s with nothing to do: the sharper pictures of the stage are decoded meanwhile.
-    for (TImage* image : findChildren<TImage*>())
-        image->PrepareVariant();
+    // The splash waits 2.8 s with nothing to do: the sharper pictures of the stage are decoded
+    // meanwhile, once the splash is on screen, so they do not hold it up.
+    QTimer::singleShot(200, this, [this] {
+        for (TImage* image : findChildren<TImage*>())
+            image->PrepareVariant();
+    });
     Guarded([this] { FormCreate(); });
 }
 
