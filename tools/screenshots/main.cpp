@@ -61,11 +61,13 @@ bool save(QWidget* w, const QString& file)
 }
 
 // The screen as the player sees it: the main window under its frame, the dialog in the middle.
-bool saveOnScreen(QWidget* mainWindow, QWidget* dialog, QSize screen, const zk::ScreenProbe& probe, const QString& file)
+bool saveOnScreen(QPixmap back, QWidget* dialog, QSize screen, const zk::ScreenProbe& probe, const QString& file)
 {
     settle();
-    const QPixmap back = mainWindow->grab();
-    const QPixmap front = dialog->grab();
+    // Both in device pixels, as the screen shows them.
+    QPixmap front = dialog->grab();
+    back.setDevicePixelRatio(1);
+    front.setDevicePixelRatio(1);
     QPixmap shot(screen);
     shot.fill(Qt::darkGray);  // the window frame
     QPainter p(&shot);
@@ -176,6 +178,7 @@ int main(int argc, char* argv[])
     mainForm.AnswerClick('b');
     mainForm.Timer1->stop();
     ok &= save(&mainForm, outDir + QStringLiteral("/form1_answer.png"));
+    const QPixmap gameShot = mainForm.grab();  // behind every dialog
 
     for (int n = static_cast<int>(zk::FormId::Splash); n <= static_cast<int>(zk::FormId::Authors); ++n) {
         std::unique_ptr<QDialog> form(zk::CreateWindowForShot(static_cast<zk::FormId>(n)));
@@ -185,7 +188,7 @@ int main(int argc, char* argv[])
         }
         form->show();
         ok &= save(form.get(), outDir + QStringLiteral("/form%1.png").arg(n));
-        ok &= saveOnScreen(&mainForm, form.get(), screen, probe, outDir + QStringLiteral("/screen_form%1.png").arg(n));
+        ok &= saveOnScreen(gameShot, form.get(), screen, probe, outDir + QStringLiteral("/screen_form%1.png").arg(n));
         // Second looks worth checking: the longest rules topic must fit the box (it cannot
         // scroll), and the authors' second name plate.
         if (auto* rules = qobject_cast<TForm12*>(form.get())) {
