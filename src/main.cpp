@@ -3,12 +3,15 @@
 #include "game/windows.h"
 #include "platform/appstyle.h"
 #include "platform/fonts.h"
+#include "platform/screenprobe.h"
 
 #include <QApplication>
 #include <QDir>
 
 int main(int argc, char* argv[])
 {
+    // The stage fills the screen: the factor must be in place before Qt reads it.
+    zk::ChooseScaleFactor();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Зориклад!"));
     zk::InstallFontSubstitutions();

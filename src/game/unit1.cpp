@@ -9,13 +9,17 @@
 #include "platform/errorbox.h"
 #include "core/inifile.h"
 #include "core/random.h"
+#include "core/stagescale.h"
 #include "ui_unit1.h"
 
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace zk;
 
@@ -93,6 +97,46 @@ QString HostComment(int winnings, int levelNow)
 
 namespace {
 const QColor kGreen(0, 255, 0);
+
+// The black ground of the maximised window, with the stage in its designed size in the middle.
+class StageBackdrop : public QWidget {
+public:
+    StageBackdrop(QWidget* stage, QWidget* parent) : QWidget(parent), stage_(stage)
+    {
+        setObjectName(QStringLiteral("StageBackdrop"));
+        QPalette p = palette();
+        p.setColor(QPalette::Window, Qt::black);
+        setPalette(p);
+        setAutoFillBackground(true);
+        stage_->setParent(this);
+        stage_->setFixedSize(kStageSize);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        place();
+    }
+    void moveEvent(QMoveEvent* event) override
+    {
+        QWidget::moveEvent(event);
+        place();
+    }
+
+private:
+    void place()
+    {
+        // Centred, on a multiple of 8 logical pixels from the window's corner: the factor is a
+        // whole number of eighths, so the stage then starts on a whole device pixel.
+        const QPoint base = mapTo(window(), QPoint());
+        const auto onGrid = [](int free, int base) { return std::max(0, (base + free / 2) / 8 * 8 - base); };
+        stage_->move(onGrid(width() - stage_->width(), base.x()), onGrid(height() - stage_->height(), base.y()));
+    }
+
+    QWidget* stage_;
+};
+
 const QColor kRed(255, 0, 0);
 int letterIndex(char letter) { return letter >= 'a' && letter <= 'd' ? letter - 'a' : -1; }
 }  // namespace
@@ -104,6 +148,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::TForm1), Timer
     ui->setupUi(this);
     ApplyDesign(this);
     UseWindowKeys(this);
+    setCentralWidget(new StageBackdrop(takeCentralWidget(), this));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     ui->Memo_Vopros->document()->setDocumentMargin(2);
@@ -111,6 +156,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), ui(new Ui::TForm1), Timer
     SetMemoText(ui->Memo1, QString::fromUtf8(kHostWelcome));
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connectHandlers();
+    // The splash waits 2.8 s with nothing to do: the sharper pictures of the stage are decoded
+    // meanwhile, once the splash is on screen, so they do not hold it up.
+    QTimer::singleShot(200, this, [this] {
+        for (TImage* image : findChildren<TImage*>())
+            image->PrepareVariant();
+    });
     Guarded([this] { FormCreate(); });
 }
 

@@ -8,11 +8,16 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+#include <future>
 
 namespace {
 
@@ -53,13 +58,56 @@ TImage::TImage(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 // The movie reads from the buffer, so it goes first.
 TImage::~TImage() { clearPicture(); }
 
+QStringList TImage::VariantNames(const QString& name, qreal devicePixelRatio)
+{
+    // The smallest variant at least as fine as the screen, then finer ones, then coarser ones.
+    const int wanted = std::clamp(int(std::ceil(devicePixelRatio - 0.01)), 1, 3);
+    QList<int> order;
+    for (int n = wanted; n <= 3; ++n)
+        order << n;
+    for (int n = wanted - 1; n >= 2; --n)
+        order << n;
+    QStringList names;
+    if (wanted > 1) {
+        const int dot = name.lastIndexOf(QLatin1Char('.'));
+        const int slash = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
+        const int at = dot > slash ? dot : int(name.size());
+        for (int n : order)
+            names << name.left(at) + QStringLiteral("@%1x").arg(n) + name.mid(at);
+    }
+    names << name;
+    return names;
+}
+
+bool TImage::showVariant(const QString& name, const std::function<QString(const QString&)>& locate,
+                         const std::function<void(const QString&)>& damaged)
+{
+    const QStringList names = VariantNames(name, devicePixelRatioF());
+    for (qsizetype i = 0; i + 1 < names.size(); ++i) {
+        const QString path = locate(names[i]);
+        if (!QFile::exists(path))
+            continue;
+        // Only the first variant there is tried: a damaged one is a fault in the picture set.
+        try {
+            const int at = int(names[i].lastIndexOf(QLatin1Char('@')));
+            showFile(path, names[i], names[i].at(at + 1).digitValue());
+            return true;
+        } catch (const zk::PictureError& e) {
+            damaged(e.text());
+            return false;
+        }
+    }
+    return false;
+}
+
 void TImage::LoadFromFile(const QString& gameName)
 {
     const QString path = zk::ResolveDataPath(gameName);
     const QString ext = Extension(path);
     if (!KnownExtension(ext))
         throw zk::PictureError(QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
-    showBytes(ReadWhole(path, gameName), ext);
+    if (!showVariant(gameName, zk::ResolveDataPath, [](const QString& text) { zk::ShowErrorBox(text); }))
+        showBytes(ReadWhole(path, gameName), ext);
     fileName_ = gameName;
     picture_.clear();
 }
@@ -77,15 +125,44 @@ void TImage::setPicture(const QString& resource)
         const QString ext = Extension(resource);
         if (!KnownExtension(ext))
             throw zk::PictureError(QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
-        showBytes(ReadWhole(resource, resource), ext);
+        showFile(resource, resource, 1);
         picture_ = resource;
         fileName_.clear();
+        // The sharper variant waits until the control is first shown: most window instances
+        // made at start-up never are, and need not decode it.
+        variantPending_ = TImage::VariantNames(resource, devicePixelRatioF()).size() > 1;
+        if (isVisible())
+            showPendingVariant();
     } catch (const zk::PictureError& e) {
         qWarning("TImage %s: %s", qPrintable(objectName()), qPrintable(e.text()));
     }
 }
 
-void TImage::showBytes(const QByteArray& bytes, const QString& extension)
+void TImage::showFile(const QString& path, const QString& name, int scale)
+{
+    if (!path.startsWith(QLatin1String(":/"))) {
+        showBytes(ReadWhole(path, name), Extension(path), scale);
+        return;
+    }
+    // Still design pictures are decoded once and shared (the four answer plates, windows opened
+    // again); the cache keeps only what some control still shows.
+    static QHash<QString, QImage> decoded;
+    const auto hit = decoded.constFind(path);
+    if (hit != decoded.cend()) {
+        showStill(*hit);
+        scale_ = scale;
+        applyAutoSize();
+        update();
+        return;
+    }
+    showBytes(ReadWhole(path, name), Extension(path), scale);
+    if (!movie_ && !svg_) {
+        decoded.removeIf([](const QHash<QString, QImage>::iterator& it) { return it.value().isDetached(); });
+        decoded.insert(path, still_);
+    }
+}
+
+void TImage::showBytes(const QByteArray& bytes, const QString& extension, int scale)
 {
     if (extension == QLatin1String("gif")) {
         const zk::GifInfo gif = zk::CheckGif(bytes);
@@ -112,6 +189,8 @@ void TImage::showBytes(const QByteArray& bytes, const QString& extension)
             throw zk::PictureError(reader.errorString());
         showStill(image);
     }
+    scale_ = svg_ ? 1 : scale;
+    still_.setDevicePixelRatio(scale_);
     applyAutoSize();
     update();
 }
@@ -147,6 +226,9 @@ void TImage::showSvg(std::unique_ptr<QSvgRenderer> renderer)
 
 void TImage::clearPicture()
 {
+    variantPending_ = false;
+    if (prepared_.valid())
+        prepared_ = {};  // waits for a decoding still under way
     movie_.reset();
     movieDevice_.reset();
     movieData_.clear();
@@ -154,6 +236,7 @@ void TImage::clearPicture()
     svg_.reset();
     svgCache_ = QImage();
     still_ = QImage();
+    scale_ = 1;
 }
 
 void TImage::applyAutoSize()
@@ -209,16 +292,20 @@ QSize TImage::pictureSize() const
 {
     if (svg_)
         return svg_->defaultSize();
-    return still_.size();
+    return still_.deviceIndependentSize().toSize();
 }
 
 const QImage& TImage::svgImage() const
 {
-    if (svgCache_.size() != size() && !size().isEmpty()) {
-        svgCache_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    // Rendered in device pixels, so it is as sharp as the screen.
+    const qreal dpr = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * dpr).toSize();
+    if ((svgCache_.size() != pixels || svgCache_.devicePixelRatio() != dpr) && !size().isEmpty()) {
+        svgCache_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        svgCache_.setDevicePixelRatio(dpr);
         svgCache_.fill(Qt::transparent);
         QPainter painter(&svgCache_);
-        svg_->render(&painter);
+        svg_->render(&painter, QRectF(QPointF(0, 0), QSizeF(size())));
     }
     return svgCache_;
 }
@@ -228,9 +315,11 @@ QImage TImage::currentImage() const
     if (svg_)
         return svgImage();
     if (movie_) {
-        const QImage frame = movie_->currentImage();
-        if (!frame.isNull())
+        QImage frame = movie_->currentImage();
+        if (!frame.isNull()) {
+            frame.setDevicePixelRatio(scale_);
             return frame;
+        }
     }
     return still_;
 }
@@ -245,14 +334,17 @@ void TImage::paintEvent(QPaintEvent*)
         painter.drawImage(0, 0, image);
         return;
     }
-    const QPixmap frame = movie_ ? movie_->currentPixmap() : QPixmap();
-    const QSize size = frame.isNull() ? still_.size() : frame.size();
+    QPixmap frame = movie_ ? movie_->currentPixmap() : QPixmap();
+    frame.setDevicePixelRatio(scale_);
+    const QSize size = frame.isNull() ? pictureSize() : frame.deviceIndependentSize().toSize();
     if (size.isEmpty())
         return;
     const QRect target = TargetRect(rect(), size, stretch_, center_);
     if (!transparent_)
         painter.fillRect(target, palette().window());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, stretch_);
+    // A picture drawn at another size than its pixels (stretched, or on a scaled screen) is
+    // smoothed, never blocky.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     if (frame.isNull())
         painter.drawImage(target, still_);
     else
@@ -298,9 +390,58 @@ void TImage::resizeEvent(QResizeEvent* event)
     update();
 }
 
+void TImage::PrepareVariant()
+{
+    if (!variantPending_ || prepared_.valid())
+        return;
+    for (const QString& name : VariantNames(picture_, devicePixelRatioF())) {
+        if (name == picture_)
+            return;
+        if (!QFile::exists(name))
+            continue;
+        const QString ext = Extension(name);
+        if (ext == QLatin1String("gif") || ext == QLatin1String("svg"))
+            return;  // animations are set up when shown
+        preparedScale_ = name.at(name.lastIndexOf(QLatin1Char('@')) + 1).digitValue();
+        prepared_ = std::async(std::launch::async, [name, ext]() -> QImage {
+            try {
+                const QByteArray bytes = ReadWhole(name, name);
+                if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
+                    return zk::DecodeJpeg(bytes);
+                return QImage::fromData(bytes, ext.toLatin1().constData());
+            } catch (const zk::PictureError&) {
+                return QImage();  // reported when shown, by the ordinary load
+            }
+        });
+        return;
+    }
+}
+
+void TImage::showPendingVariant()
+{
+    if (!variantPending_)
+        return;
+    variantPending_ = false;
+    if (prepared_.valid()) {
+        const QImage image = prepared_.get();
+        if (!image.isNull()) {
+            showStill(image);
+            scale_ = preparedScale_;
+            still_.setDevicePixelRatio(scale_);
+            applyAutoSize();
+            update();
+            return;
+        }
+    }
+    showVariant(
+        picture_, [](const QString& n) { return n; },
+        [this](const QString& text) { qWarning("TImage %s: %s", qPrintable(objectName()), qPrintable(text)); });
+}
+
 void TImage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    showPendingVariant();
     updatePlaying();
 }
 

@@ -2,6 +2,8 @@
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <future>
 #include <memory>
 
 class QBuffer;
@@ -28,6 +30,9 @@ public:
     // Loads a data file by the game's name for it; the extension chooses the decoder.
     // Throws zk::PictureError: "Cannot open file <name>" for a missing file, the
     // decoder's own message for a damaged one. The old picture stays on failure.
+    // On a screen scaled above 1 the sharper variant beside the file ("Graph\otvet@2x.gif")
+    // is taken when there is one; a damaged variant is reported in the error box and the
+    // picture itself shown instead.
     void LoadFromFile(const QString& gameName);
     // The game name of the last file loaded (empty for a design picture).
     QString fileName() const { return fileName_; }
@@ -49,12 +54,22 @@ public:
     bool center() const { return center_; }
     void setCenter(bool on);
 
+    // Starts decoding the sharper variant of the design picture in the background, so that
+    // showing the control first does not wait for it (the main window does this before the splash).
+    void PrepareVariant();
+
+    // The names to try for a picture on a screen of the given device pixel ratio, best first,
+    // the picture's own name last: "otvet@2x.gif" for 1.5 or 2, "@3x" above 2 (then "@2x").
+    static QStringList VariantNames(const QString& name, qreal devicePixelRatio);
+    // How many device pixels per logical pixel the picture shown was made for (1, 2 or 3).
+    int variantScale() const { return scale_; }
+
     bool isAnimated() const;
     // True while the animation's timer runs (animated, visible, not destroyed).
     bool isPlaying() const;
     // Frame delays in milliseconds of the animation loaded (empty for a still picture).
     QList<int> frameDelays() const { return delays_; }
-    // The natural size of the picture (0 x 0 when empty).
+    // The natural size of the picture in logical pixels, whichever variant is shown (0 x 0 when empty).
     QSize pictureSize() const;
     // The current frame as drawn, before stretching or centring (an SVG at the control's size),
     // for tests and screenshots.
@@ -78,11 +93,18 @@ protected:
 
 private:
     // Decodes first and changes nothing until that succeeded, so a failed load keeps the old picture.
-    void showBytes(const QByteArray& bytes, const QString& extension);
+    void showBytes(const QByteArray& bytes, const QString& extension, int scale = 1);
+    // A file or a design picture (":/img/..."), made for `scale` device pixels per logical pixel.
+    void showFile(const QString& path, const QString& name, int scale);
+    // Shows the best variant of `name` that can be read; false when only the picture itself is left.
+    // A variant that is there but cannot be decoded goes to `damaged`.
+    bool showVariant(const QString& name, const std::function<QString(const QString&)>& locate,
+                     const std::function<void(const QString&)>& damaged);
     void showStill(const QImage& image);
     void showMovie(const QByteArray& gif, const QImage& firstFrame, const QList<int>& delays);
     void showSvg(std::unique_ptr<QSvgRenderer> renderer);
     void clearPicture();
+    void showPendingVariant();
     void applyAutoSize();
     void updatePlaying();
     const QImage& svgImage() const;
@@ -94,6 +116,10 @@ private:
     bool transparent_ = false;
     bool center_ = false;
     bool pressed_ = false;
+    int scale_ = 1;
+    bool variantPending_ = false;
+    std::future<QImage> prepared_;
+    int preparedScale_ = 1;
     QImage still_;
     std::unique_ptr<QSvgRenderer> svg_;
     mutable QImage svgCache_;  // rendered at the control's size, redone after a resize

@@ -6,6 +6,7 @@
 #include "core/errors.h"
 #include "platform/fonts.h"
 #include "core/inifile.h"
+#include "core/stagescale.h"
 #include "support/testsupport.h"
 #include "ui_unit1.h"
 
@@ -24,6 +25,7 @@ private slots:
     void cleanup();
 
     void idleWindow();
+    void stageCentredInABiggerWindow();
     void hintLine_data();
     void hintLine();
     void disabledPlatesWriteNoHint();
@@ -80,6 +82,28 @@ void TestMainWindow::idleWindow()
     const auto kids = ui->ClientArea->children();
     QVERIFY(kids.indexOf(ui->Memo1) > kids.indexOf(ui->Button2));
     QVERIFY(kids.indexOf(ui->Button1) > kids.indexOf(ui->Image4));
+}
+
+void TestMainWindow::stageCentredInABiggerWindow()
+{
+    auto* ui = fx_->main->ui;
+    // What the start-up factor allows for: the menu bar and every control of the stage.
+    QVERIFY(fx_->main->menuBar()->height() <= zk::kMenuBarHeight);
+    for (QObject* o : ui->ClientArea->children()) {
+        if (auto* w = qobject_cast<QWidget*>(o))
+            QVERIFY2(QRect(QPoint(), zk::kStageSize).contains(w->geometry()), qPrintable(w->objectName()));
+    }
+    fx_->main->resize(1100, 700);
+    QTRY_COMPARE(ui->ClientArea->size(), zk::kStageSize);
+    const QRect ground = fx_->main->centralWidget()->geometry();
+    const QRect stage(ui->ClientArea->mapTo(fx_->main.get(), QPoint()), ui->ClientArea->size());
+    // Centred to within the 8-pixel grid it is placed on.
+    QVERIFY(std::abs(stage.center().x() - ground.center().x()) < 8);
+    QVERIFY(std::abs(stage.center().y() - ground.center().y()) < 8);
+    QCOMPARE(stage.x() % 8, 0);
+    QCOMPARE(stage.y() % 8, 0);
+    // The stage's own coordinates are untouched: the ladder arrow still starts at 526.
+    QCOMPARE(ui->Strela->geometry(), QRect(3, 526, 43, 24));
 }
 
 void TestMainWindow::hintLine_data()

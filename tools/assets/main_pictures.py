@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """Draws the pictures of the main window, the splash and the qualifying window.
 
-Run from the repository root:  /usr/bin/python3 tools/assets/main_pictures.py
+Run from the repository root:  /usr/bin/python3 tools/assets/main_pictures.py [--scale N]
 Every output is overwritten and comes out byte-identical on every run.
+With --scale 2 or 3 every raster picture is drawn at that many pixels per design pixel,
+for screens the game scales up, and saved beside the 1x one as "name@2x.gif"/"name@3x.gif".
 
 Run-time pictures go to data/Graph/ (GIF, read by Qt's GIF reader);
 pictures of the window designs go to src/resources/images/.
@@ -10,6 +12,7 @@ pictures of the window designs go to src/resources/images/.
 
 import math
 import os
+import sys
 
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
@@ -21,7 +24,18 @@ FONT_DIR = "/usr/share/fonts/truetype/liberation2"
 SANS_BOLD = os.path.join(FONT_DIR, "LiberationSans-Bold.ttf")
 SERIF_BOLD = os.path.join(FONT_DIR, "LiberationSerif-Bold.ttf")
 
-S = 4  # supersampling factor for shapes
+def _scale_argument():
+    if "--scale" in sys.argv:
+        k = int(sys.argv[sys.argv.index("--scale") + 1])
+        if k not in (1, 2, 3):
+            sys.exit("--scale takes 1, 2 or 3")
+        return k
+    return 1
+
+
+K = _scale_argument()  # output pixels per design pixel
+SS = 4  # supersampling factor for shapes
+S = SS * K  # canvas pixels per design pixel
 
 BLACK = (0, 0, 0)
 GOLD = (238, 182, 52)
@@ -63,7 +77,7 @@ def canvas(w, h, colour=BLACK, mode="RGB"):
 
 
 def down(img):
-    return img.resize((img.width // S, img.height // S), Image.LANCZOS)
+    return img.resize((img.width // SS, img.height // SS), Image.LANCZOS)
 
 
 def down_rgba(img):
@@ -236,13 +250,13 @@ def letter_plate(letter):
                     (tip + SLANT, bottom), (LETTER_W + 2, bottom)])
     fnt = font(SANS_BOLD, 18 * S)
     draw_text_centered(d, 22.0 * S, mid * S, letter, fnt, GOLD,
-                       stroke_width=1, stroke_fill=GOLD_DARK)
+                       stroke_width=K, stroke_fill=GOLD_DARK)
     diamond(d, 34.5, mid, 3.6, 4.6, GOLD_LIGHT)
     return down(img)
 
 
 def pusto():
-    return Image.new("RGB", (PLATE_W, PLATE_H), BLACK)
+    return Image.new("RGB", (PLATE_W * K, PLATE_H * K), BLACK)
 
 
 # ---------------------------------------------------------------- lifeline icons
@@ -353,7 +367,7 @@ def icon_friend():
 
 def used(icon):
     """The same icon dimmed, with a red cross over it."""
-    w, h = icon.size
+    w, h = icon.width // K, icon.height // K
     dim = Image.blend(icon, Image.new("RGB", icon.size, BLACK), 0.55)
     big = dim.resize((w * S, h * S), Image.LANCZOS)
     d = ImageDraw.Draw(big)
@@ -384,14 +398,14 @@ def ladder():
         diamond(d, 40, top + ROW / 2, 4.0, 5.0, colour)
     img = down(big)
     d = ImageDraw.Draw(img)
-    fnt = font(SANS_BOLD, 15)
+    fnt = font(SANS_BOLD, 15 * K)
     for level in range(1, 16):
         top = LADDER_H - ROW * level
         colour = WHITE if level % 5 == 0 else ORANGE
-        mid = top + ROW / 2
+        mid = (top + ROW / 2) * K
         for text, right in ((str(level), 29), (money(PRIZES[level - 1]), 163)):
             w, h, l, t = text_size(fnt, text)
-            d.text((right - w - l, round(mid - h / 2 - t)), text, font=fnt, fill=colour)
+            d.text((right * K - w - l, round(mid - h / 2 - t)), text, font=fnt, fill=colour)
     return img
 
 
@@ -698,11 +712,17 @@ def main():
     os.makedirs(GRAPH, exist_ok=True)
     os.makedirs(IMAGES, exist_ok=True)
 
+    def variant(name):
+        if K == 1:
+            return name
+        stem, ext = os.path.splitext(name)
+        return "%s@%dx%s" % (stem, K, ext)
+
     def graph(name):
-        return os.path.join(GRAPH, name)
+        return os.path.join(GRAPH, variant(name))
 
     def images(name):
-        return os.path.join(IMAGES, name)
+        return os.path.join(IMAGES, variant(name))
 
     plates = {
         "otvet.gif": (BLACK, ()),
@@ -735,6 +755,8 @@ def main():
     banner().save(images("main_banner.jpg"), format="JPEG", quality=90,
                   progressive=False, optimize=False, subsampling="4:2:0")
     save_png(splash_title(), images("splash_title.png"))
+    if K > 1:
+        return  # the host is a vector picture, sharp at every size
     with open(images("main_host.svg"), "w", encoding="utf-8", newline="\n") as f:
         f.write(HOST_SVG)
 

@@ -1,7 +1,10 @@
 #!/usr/bin/python3
 """Draws the pictures of the side windows and the advertising pictures.
 
-Run from the repository root:  /usr/bin/python3 tools/assets/side_pictures.py
+Run from the repository root:  /usr/bin/python3 tools/assets/side_pictures.py [--scale N]
+With --scale 2 or 3 the raster pictures come out at that many pixels per design pixel,
+for screens the game scales up, beside the 1x ones as "name@2x.png" and so on; the
+vector pictures need no such copies.
 Every picture is drawn here from shapes and text; rerunning overwrites the
 outputs with the same bytes (nothing is drawn at random).
 
@@ -21,7 +24,17 @@ ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 IMAGES = os.path.join(ROOT, "src", "resources", "images")
 REKLAMA = os.path.join(ROOT, "data", "Graph", "Reklama")
 
-S = 4  # supersampling factor
+def _scale_argument():
+    if "--scale" in sys.argv:
+        k = int(sys.argv[sys.argv.index("--scale") + 1])
+        if k not in (1, 2, 3):
+            sys.exit("--scale takes 1, 2 or 3")
+        return k
+    return 1
+
+
+K = _scale_argument()  # output pixels per design pixel
+S = 4 * K  # canvas pixels per design pixel: four times supersampled
 
 FONT_DIRS = ("/usr/share/fonts/truetype/liberation2", "/usr/share/fonts/truetype/dejavu")
 _font_cache = {}
@@ -239,7 +252,7 @@ class Canvas:
         composite_at(self.img, im, x, y)
 
     def final(self):
-        return self.img.resize((self.w, self.h), Image.LANCZOS)
+        return self.img.resize((self.w * K, self.h * K), Image.LANCZOS)
 
 
 def solve(a, b):
@@ -293,11 +306,21 @@ def on_black(img):
     return bg.convert("RGB")
 
 
+def variant(path):
+    """The file name for the scale drawn: "x.png", "x@2x.png", "x@3x.png"."""
+    if K == 1:
+        return path
+    stem, ext = os.path.splitext(path)
+    return "%s@%dx%s" % (stem, K, ext)
+
+
 def save_png(img, path):
+    path = variant(path)
     on_black(img).save(path, "PNG", optimize=False)
 
 
 def save_jpeg(img, path):
+    path = variant(path)
     # baseline (not progressive), full-resolution chroma keeps the lettering crisp
     on_black(img).save(path, "JPEG", quality=92, subsampling=0, progressive=False, optimize=False)
 
@@ -311,6 +334,7 @@ def save_gif(frames, path, durations=None, transparent=True):
     Edge pixels are blended against black, the colour of every window these
     pictures stand on, and pixels under half opaque become transparent.
     """
+    path = variant(path)
     flat = [on_black(f) for f in frames]
     strip = Image.new("RGB", (flat[0].width, flat[0].height * len(flat)))
     for i, f in enumerate(flat):
@@ -336,6 +360,8 @@ def save_gif(frames, path, durations=None, transparent=True):
 
 
 def save_svg(text, path):
+    if K > 1:
+        return  # a vector picture is sharp at every size
     with open(path, "w", encoding="utf-8", newline="\n") as f:
         f.write(text)
 
@@ -1603,8 +1629,10 @@ def main():
     os.makedirs(IMAGES, exist_ok=True)
     os.makedirs(REKLAMA, exist_ok=True)
     for make, name in OUTPUTS:
+        if K > 1 and name.endswith(".svg"):
+            continue
         make()
-        print("wrote", name)
+        print("wrote", variant(name))
 
 
 if __name__ == "__main__":

@@ -1,14 +1,21 @@
-// zkshots OUTDIR [GAMEDIR]
-// Grabs every window the game has to OUTDIR/formN.png (the main window idle as form1.png and
-// with a game started as form1_game.png), so their looks can be checked after a change.
-// Runs in a game folder (the build's by default) with sound off and error boxes written to
-// stderr instead, so nothing waits for a click.
+// zkshots OUTDIR [GAMEDIR] [--screen WxH] [--factor F]
+// Grabs every window the game has to OUTDIR/formN.png (the main window idle as form1.png,
+// with a game started as form1_game.png and with an answer chosen as form1_answer.png), so
+// their looks can be checked after a change. Runs in a game folder (the build's by default)
+// with sound off and error boxes written to stderr instead, so nothing waits for a click.
+//
+// The shots are what a player sees on a screen of W x H device pixels (the primary screen's
+// size when not given): the main window fills it as when maximised (less a window frame), at
+// the factor the game chooses for that screen or at F, and screen_formN.png shows each dialog
+// in the middle of the screen over the game in progress.
 #include "core/gamestate.h"
+#include "core/stagescale.h"
 #include "game/unit1.h"
 #include "game/windows.h"
 #include "platform/errorbox.h"
 #include "platform/appstyle.h"
 #include "platform/fonts.h"
+#include "platform/screenprobe.h"
 #include "core/inifile.h"
 #include "core/random.h"
 #include "settings/Unit12.h"
@@ -18,8 +25,12 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 
@@ -34,14 +45,72 @@ void settle()
     }
 }
 
-bool save(QWidget* w, const QString& file)
+bool write(const QPixmap& picture, const QString& file)
 {
-    settle();
-    if (!w->grab().save(file)) {
+    if (!picture.save(file)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
         return false;
     }
-    std::printf("%s\n", qPrintable(file));
+    std::printf("%s (%dx%d)\n", qPrintable(file), picture.width(), picture.height());
+    return true;
+}
+
+bool save(QWidget* w, const QString& file)
+{
+    settle();
+    return write(w->grab(), file);
+}
+
+// The screen as the player sees it: the main window under its frame, the dialog in the middle.
+bool saveOnScreen(QPixmap back, QWidget* dialog, QSize screen, const zk::ScreenProbe& probe, const QString& file)
+{
+    settle();
+    // Both in device pixels, as the screen shows them.
+    QPixmap front = dialog->grab();
+    back.setDevicePixelRatio(1);
+    front.setDevicePixelRatio(1);
+    QPixmap shot(screen);
+    shot.fill(Qt::darkGray);  // the window frame
+    QPainter p(&shot);
+    p.drawPixmap(probe.frame.width() / 2, probe.frame.height() - probe.frame.width() / 2, back);
+    const QSize size = front.size();
+    p.drawPixmap((screen.width() - size.width()) / 2, (screen.height() - size.height()) / 2, front);
+    p.end();
+    return write(shot, file);
+}
+
+struct Options {
+    QString outDir, gameDir;
+    QSize screen;  // empty: the primary screen's
+    QByteArray factor;  // empty: the game's own choice
+};
+
+bool ParseOptions(int argc, char* argv[], Options& o)
+{
+    QStringList rest;
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        if ((a == QLatin1String("--screen") || a == QLatin1String("--factor")) && i + 1 < argc) {
+            const QString v = QString::fromLocal8Bit(argv[++i]);
+            if (a == QLatin1String("--factor")) {
+                bool ok = false;
+                if (v.toDouble(&ok) < 1 || !ok)
+                    return false;
+                o.factor = v.toLatin1();
+            } else {
+                const auto m = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(v);
+                if (!m.hasMatch())
+                    return false;
+                o.screen = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+            }
+        } else {
+            rest << a;
+        }
+    }
+    if (rest.isEmpty() || rest.size() > 2)
+        return false;
+    o.outDir = rest[0];
+    o.gameDir = rest.size() > 1 ? rest[1] : QStringLiteral(ZK_GAME_DIR);
     return true;
 }
 
@@ -49,20 +118,37 @@ bool save(QWidget* w, const QString& file)
 
 int main(int argc, char* argv[])
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: zkshots OUTDIR [GAMEDIR]\n");
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: zkshots OUTDIR [GAMEDIR] [--screen WxH] [--factor F]\n");
         return 2;
     }
     // No sound device is needed for a picture.
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
         qputenv("SDL_AUDIODRIVER", "dummy");
+    zk::ScreenProbe probe;
+    if (!options.factor.isEmpty()) {
+        qputenv("QT_SCALE_FACTOR", options.factor);
+    } else if (!options.screen.isEmpty()) {
+        probe.available = options.screen;
+        const QByteArray chosen = zk::ScaleFactorSetting(qgetenv("QT_SCALE_FACTOR"), {}, &probe);
+        if (!chosen.isEmpty())
+            qputenv("QT_SCALE_FACTOR", chosen);
+    } else {
+        zk::ChooseScaleFactor();  // as the game does on start-up
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Зориклад!"));
     zk::InstallFontSubstitutions();
     zk::InstallAppStyle();
 
-    const QString outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    const QString gameDir = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(ZK_GAME_DIR);
+    const QString outDir = QDir(options.outDir).absolutePath();
+    const QString gameDir = options.gameDir;
+    const qreal factor = qApp->devicePixelRatio();
+    const QSize screen = !options.screen.isEmpty()
+        ? options.screen
+        : (QSizeF(QGuiApplication::primaryScreen()->size()) * factor).toSize();
+    std::printf("screen %dx%d, factor %g\n", screen.width(), screen.height(), factor);
     if (!QDir().mkpath(outDir) || !QDir::setCurrent(gameDir)) {
         std::fprintf(stderr, "cannot use %s or %s\n", qPrintable(outDir), qPrintable(gameDir));
         return 2;
@@ -84,10 +170,17 @@ int main(int argc, char* argv[])
 
     bool ok = true;
     TForm1 mainForm;
+    // The maximised window: the screen less its frame, in logical pixels.
+    mainForm.resize((QSizeF(screen - probe.frame) / factor).toSize());
     mainForm.show();
     ok &= save(&mainForm, outDir + QStringLiteral("/form1.png"));
     zk::Guarded([&] { mainForm.StartMainGame(); });
     ok &= save(&mainForm, outDir + QStringLiteral("/form1_game.png"));
+    // An answer chosen, waiting for the reveal.
+    mainForm.AnswerClick('b');
+    mainForm.Timer1->stop();
+    ok &= save(&mainForm, outDir + QStringLiteral("/form1_answer.png"));
+    const QPixmap gameShot = mainForm.grab();  // behind every dialog
 
     for (int n = static_cast<int>(zk::FormId::Splash); n <= static_cast<int>(zk::FormId::Authors); ++n) {
         std::unique_ptr<QDialog> form(zk::CreateWindowForShot(static_cast<zk::FormId>(n)));
@@ -97,6 +190,7 @@ int main(int argc, char* argv[])
         }
         form->show();
         ok &= save(form.get(), outDir + QStringLiteral("/form%1.png").arg(n));
+        ok &= saveOnScreen(gameShot, form.get(), screen, probe, outDir + QStringLiteral("/screen_form%1.png").arg(n));
         // Second looks worth checking: the longest rules topic must fit the box (it cannot
         // scroll), and the authors' second name plate.
         if (auto* rules = qobject_cast<TForm12*>(form.get())) {
