@@ -24,7 +24,7 @@ xcb_atom_t Atom(xcb_connection_t* c, const char* name)
 {
     Reply<xcb_intern_atom_reply_t> r(
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
-    return r ? r->atom : XCB_ATOM_NONE;
+    return r ? r->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
 Reply<xcb_get_property_reply_t> Property(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prop, xcb_atom_t type,
