@@ -14,6 +14,7 @@ import math
 import os
 import sys
 
+from scale import scale_argument
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
@@ -24,16 +25,7 @@ FONT_DIR = "/usr/share/fonts/truetype/liberation2"
 SANS_BOLD = os.path.join(FONT_DIR, "LiberationSans-Bold.ttf")
 SERIF_BOLD = os.path.join(FONT_DIR, "LiberationSerif-Bold.ttf")
 
-def _scale_argument():
-    if "--scale" in sys.argv:
-        k = int(sys.argv[sys.argv.index("--scale") + 1])
-        if k not in (1, 2, 3):
-            sys.exit("--scale takes 1, 2 or 3")
-        return k
-    return 1
-
-
-K = _scale_argument()  # output pixels per design pixel
+K = scale_argument()  # output pixels per design pixel
 SS = 4  # supersampling factor for shapes
 S = SS * K  # canvas pixels per design pixel
 

@@ -18,22 +18,14 @@ import math
 import os
 import sys
 
+from scale import scale_argument
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 IMAGES = os.path.join(ROOT, "src", "resources", "images")
 REKLAMA = os.path.join(ROOT, "data", "Graph", "Reklama")
 
-def _scale_argument():
-    if "--scale" in sys.argv:
-        k = int(sys.argv[sys.argv.index("--scale") + 1])
-        if k not in (1, 2, 3):
-            sys.exit("--scale takes 1, 2 or 3")
-        return k
-    return 1
-
-
-K = _scale_argument()  # output pixels per design pixel
+K = scale_argument()  # output pixels per design pixel
 S = 4 * K  # canvas pixels per design pixel: four times supersampled
 
 FONT_DIRS = ("/usr/share/fonts/truetype/liberation2", "/usr/share/fonts/truetype/dejavu")
