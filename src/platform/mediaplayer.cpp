@@ -61,15 +61,15 @@ using Samples = std::unique_ptr<Uint8, SdlFree>;
 // The whole file in the device's format.
 Samples ReadWav(SDL_RWops* rw, const SDL_AudioSpec& device, int& length)
 {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wav{};
     Uint8* raw = nullptr;
     Uint32 rawLength = 0;
-    if (!Sdl().LoadWAV_RW(rw, 1, &spec, &raw, &rawLength))
+    if (!Sdl().LoadWAV_RW(rw, 1, &wav, &raw, &rawLength))
         ThrowSdlError();
     Samples samples(raw);  // SDL_FreeWAV is SDL_free
     SDL_AudioCVT cvt;
     const int needed =
-        Sdl().BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, device.format, device.channels, device.freq);
+        Sdl().BuildAudioCVT(&cvt, wav.format, wav.channels, wav.freq, device.format, device.channels, device.freq);
     if (needed < 0)
         ThrowSdlError();
     if (needed == 0) {
