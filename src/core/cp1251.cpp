@@ -1,37 +1,77 @@
 #include "core/cp1251.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <array>
 
 namespace zk {
 
+namespace {
+
+// Bytes 0x80-0xFF. 0x98 has no character of its own and stands for U+0098, as Windows reads it.
+// A table of our own, not the system's converter: it is 128 numbers, and asking Qt for
+// "windows-1251" loads ICU's converter data, a megabyte of memory the game keeps for good.
+// clang-format off
+constexpr std::array<char16_t, 128> kHigh{
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // A0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // A8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // B0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,  // C0
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,  // C8
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,  // D0
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,  // D8
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,  // E0
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,  // E8
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,  // F0
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,  // F8
+};
+// clang-format on
+
+constexpr char kSubstitute = 0x1A;
+
+// The byte for a character, or -1 when Windows-1251 has none.
+int ByteOf(char32_t c)
+{
+    if (c < 0x80)
+        return int(c);
+    for (int i = 0; i < 128; ++i)
+        if (kHigh[i] == c)
+            return 0x80 + i;
+    return -1;
+}
+
+}  // namespace
+
 QString FromCp1251(QByteArrayView bytes)
 {
-    QStringDecoder decoder("windows-1251");
-    return decoder.decode(bytes);
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        *out++ = QChar(u < 0x80 ? char16_t(u) : kHigh[u - 0x80]);
+    }
+    return text;
 }
 
 QByteArray ToCp1251(const QString& text, bool* ok, qsizetype* badIndex)
 {
-    QStringEncoder encoder("windows-1251", QStringConverter::Flag::Stateless);
-    QByteArray out = encoder.encode(text);
-    // The converter may substitute silently, so a character counts as held only when
-    // it comes back unchanged from its bytes.
+    QByteArray out;
+    out.reserve(text.size());
     qsizetype bad = -1;
-    if (encoder.hasError() || FromCp1251(out) != text) {
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const qsizetype len = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-            const QString one = text.mid(i, len);
-            QStringEncoder single("windows-1251", QStringConverter::Flag::Stateless);
-            const QByteArray b = single.encode(one);
-            if (single.hasError() || FromCp1251(b) != one) {
-                bad = i;
-                break;
-            }
-            i += len - 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text.at(i).unicode();
+        const qsizetype at = i;
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            ++i;
         }
-        if (bad < 0)
-            bad = 0;
+        const int b = ByteOf(c);
+        if (b < 0 && bad < 0)
+            bad = at;
+        out.append(b < 0 ? kSubstitute : char(b));
     }
     if (ok)
         *ok = bad < 0;

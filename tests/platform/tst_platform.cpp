@@ -20,6 +20,7 @@ private slots:
     void cp1251RoundTrip_data();
     void cp1251RoundTrip();
     void cp1251NamesTheUnencodableCharacter();
+    void cp1251AgreesWithTheSystemConverter();
     void ioErrorTexts_data();
     void ioErrorTexts();
     void errnoMapsOntoRuntimeCodes_data();
@@ -107,6 +108,23 @@ void TestPlatform::cp1251NamesTheUnencodableCharacter()
     zk::ToCp1251(QStringLiteral("Вода ≈ H₂O"), &ok, &bad);
     QVERIFY(!ok);
     QCOMPARE(bad, 5);
+    // A character outside the basic plane is one character, whose index is its first unit.
+    const QByteArray bytes = zk::ToCp1251(QStringLiteral("я\U0001F600я"), &ok, &bad);
+    QCOMPARE(bytes, QByteArray("\xFF\x1A\xFF"));
+    QCOMPARE(bad, 1);
+}
+
+// The game's own table against the system's converter, byte by byte, both ways.
+void TestPlatform::cp1251AgreesWithTheSystemConverter()
+{
+    for (int b = 0; b < 256; ++b) {
+        const char byte = char(b);
+        const QString system = QStringDecoder("windows-1251").decode(QByteArrayView(&byte, 1));
+        QCOMPARE(zk::FromCp1251(QByteArrayView(&byte, 1)), system);
+        bool ok = false;
+        QCOMPARE(zk::ToCp1251(system, &ok), QByteArray(1, byte));
+        QVERIFY(ok);
+    }
 }
 
 void TestPlatform::ioErrorTexts_data()
