@@ -246,9 +246,14 @@ void TImage::decodePending()
 
 QSize TImage::devicePixels() const
 {
+    // The edges snapped to whole device pixels where the window puts them, so that pictures
+    // side by side (a letter and its plate) still meet without a step between them.
     const qreal dpr = devicePixelRatioF();
-    const QSizeF target = QSizeF(TargetRect(rect(), logical_, stretch_, center_).size()) * dpr;
-    return QSize(qRound(target.width()), qRound(target.height()));
+    const QRect target = TargetRect(rect(), logical_, stretch_, center_);
+    const QPoint from = mapTo(window(), target.topLeft());
+    const QPointF a = QPointF(from) * dpr;
+    const QPointF b = QPointF(from + QPoint(target.width(), target.height())) * dpr;
+    return QSize(qRound(b.x()) - qRound(a.x()), qRound(b.y()) - qRound(a.y()));
 }
 
 void TImage::fitVariant(const QImage& decoded)
@@ -508,7 +513,10 @@ void TImage::paintEvent(QPaintEvent*)
         painter.fillRect(target, palette().window());
     if (frame.isNull() && !variantPath_.isEmpty() && still_.size() == devicePixels() &&
         still_.devicePixelRatio() == devicePixelRatioF()) {
-        painter.drawImage(target.topLeft(), still_);  // made for these device pixels: 1:1, unsmoothed
+        // Made for these device pixels: drawn 1:1 from a whole device pixel, unsmoothed.
+        const QTransform device = painter.deviceTransform();
+        const QPointF at = device.map(QPointF(target.topLeft()));
+        painter.drawImage(device.inverted().map(QPointF(qRound(at.x()), qRound(at.y()))), still_);
         return;
     }
     // A picture drawn at another size than its pixels (stretched, or on a scaled screen) is
