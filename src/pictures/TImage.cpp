@@ -41,6 +41,69 @@ QByteArray ReadWhole(const QString& path, const QString& gameName)
     return bytes;
 }
 
+// Decodes a still picture; an animated GIF gives its first frame.
+QImage DecodeStill(const QByteArray& bytes, const QString& extension)
+{
+    if (extension == QLatin1String("gif"))
+        return zk::CheckGif(bytes).firstFrame;
+    if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg"))
+        return zk::DecodeJpeg(bytes);
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, extension.toLatin1());
+    // The extension names the format; guessing would load and ask every image plugin.
+    reader.setAutoDetectImageFormat(false);
+    QImage image;
+    if (!reader.read(&image))
+        throw zk::PictureError(reader.errorString());
+    return image;
+}
+
+// The size a design picture will have, from its header where the format has one (not SVG:
+// an invalid size). A header the reader cannot make sense of is decoded in full, so the
+// warning has the decoder's own text.
+QSize HeaderSize(const QString& path, const QString& extension)
+{
+    if (extension == QLatin1String("svg")) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw zk::PictureError(QStringLiteral("Cannot open file ") + path);
+        return {};
+    }
+    const QByteArray bytes = ReadWhole(path, path);
+    if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg"))
+        return zk::JpegSize(bytes);
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, extension.toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    const QSize size = reader.size();
+    return size.isValid() ? size : DecodeStill(bytes, extension).size();
+}
+
+// Still design pictures are decoded once and shared (the four answer plates, windows opened
+// again); the cache keeps only what some control still shows. Keys: the path for a picture
+// at its own size, the path and device size for a variant scaled to the screen.
+QHash<QString, QImage>& DecodedCache()
+{
+    static QHash<QString, QImage> decoded;
+    return decoded;
+}
+
+void Remember(const QString& key, const QImage& image)
+{
+    QHash<QString, QImage>& decoded = DecodedCache();
+    decoded.removeIf([](const QHash<QString, QImage>::iterator& it) { return it.value().isDetached(); });
+    decoded.insert(key, image);
+}
+
+QString ScaledKey(const QString& path, QSize device)
+{
+    return path + QStringLiteral("|%1x%2").arg(device.width()).arg(device.height());
+}
+
 // Where a picture of the given size lands in the control.
 QRect TargetRect(const QRect& box, const QSize& picture, bool stretch, bool center)
 {
@@ -125,40 +188,136 @@ void TImage::setPicture(const QString& resource)
         const QString ext = Extension(resource);
         if (!KnownExtension(ext))
             throw zk::PictureError(QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
-        showFile(resource, resource, 1);
+        const QSize size = HeaderSize(resource, ext);
+        clearPicture();
         picture_ = resource;
         fileName_.clear();
-        // The sharper variant waits until the control is first shown: most window instances
-        // made at start-up never are, and need not decode it.
-        variantPending_ = TImage::VariantNames(resource, devicePixelRatioF()).size() > 1;
+        logical_ = size;
+        // Decoded when needed: most window instances made at start-up are never shown.
+        pending_ = true;
+        applyAutoSize();
+        update();
         if (isVisible())
-            showPendingVariant();
+            decodePending();
     } catch (const zk::PictureError& e) {
         qWarning("TImage %s: %s", qPrintable(objectName()), qPrintable(e.text()));
     }
 }
 
+void TImage::decodePending()
+{
+    if (!pending_)
+        return;
+    pending_ = false;
+    const QSize header = logical_;
+    try {
+        if (prepared_.valid()) {
+            QImage image = prepared_.get();
+            if (!image.isNull()) {
+                const QString path = preparedPath_;
+                const int scale = preparedScale_;
+                clearPicture();
+                scale_ = scale;
+                logical_ = header;
+                variantPath_ = path;
+                const QString key = ScaledKey(path, image.size());
+                const auto hit = DecodedCache().constFind(key);
+                if (hit != DecodedCache().cend())
+                    image = *hit;
+                else
+                    Remember(key, image);
+                still_ = image;
+                fitVariant();  // in case the control changed since
+                applyAutoSize();
+                update();
+                return;
+            }
+        }
+        if (!showVariant(
+                picture_, [](const QString& n) { return n; },
+                [this](const QString& text) { qWarning("TImage %s: %s", qPrintable(objectName()), qPrintable(text)); }))
+            showFile(picture_, picture_, 1);
+    } catch (const zk::PictureError& e) {
+        qWarning("TImage %s: %s", qPrintable(objectName()), qPrintable(e.text()));
+        clearPicture();
+        logical_ = header;
+    }
+}
+
+QSize TImage::devicePixels() const
+{
+    // The edges snapped to whole device pixels where the window puts them, so that pictures
+    // side by side (a letter and its plate) still meet without a step between them.
+    const qreal dpr = devicePixelRatioF();
+    const QRect target = TargetRect(rect(), logical_, stretch_, center_);
+    const QPoint from = mapTo(window(), target.topLeft());
+    const QPointF a = QPointF(from) * dpr;
+    const QPointF b = QPointF(from + QPoint(target.width(), target.height())) * dpr;
+    return QSize(qRound(b.x()) - qRound(a.x()), qRound(b.y()) - qRound(a.y()));
+}
+
+void TImage::fitVariant(const QImage& decoded)
+{
+    if (variantPath_.isEmpty() || movie_ || svg_)
+        return;
+    const qreal dpr = devicePixelRatioF();
+    const QSize device = devicePixels();
+    if (device.isEmpty() || (decoded.isNull() && still_.size() == device && still_.devicePixelRatio() == dpr))
+        return;
+    const bool shared = variantPath_.startsWith(QLatin1String(":/"));
+    const QString key = ScaledKey(variantPath_, device);
+    if (shared) {
+        const auto hit = DecodedCache().constFind(key);
+        if (hit != DecodedCache().cend()) {
+            still_ = *hit;
+            return;
+        }
+    }
+    QImage source = decoded;
+    if (source.isNull()) {
+        try {
+            source = DecodeStill(ReadWhole(variantPath_, variantPath_), Extension(variantPath_));
+        } catch (const zk::PictureError&) {
+            return;  // the file went away: the painter scales what is kept
+        }
+    }
+    QImage fitted = source.size() == device ? source
+                                            : source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(dpr);
+    still_ = fitted;
+    if (shared)
+        Remember(key, still_);
+}
+
 void TImage::showFile(const QString& path, const QString& name, int scale)
 {
-    if (!path.startsWith(QLatin1String(":/"))) {
-        showBytes(ReadWhole(path, name), Extension(path), scale);
-        return;
-    }
-    // Still design pictures are decoded once and shared (the four answer plates, windows opened
-    // again); the cache keeps only what some control still shows.
-    static QHash<QString, QImage> decoded;
-    const auto hit = decoded.constFind(path);
-    if (hit != decoded.cend()) {
-        showStill(*hit);
-        scale_ = scale;
-        applyAutoSize();
-        update();
-        return;
+    const bool shared = path.startsWith(QLatin1String(":/"));
+    if (shared) {
+        // A design picture's size is known from its header, so a scaled variant can be found too.
+        const QSize logical = logical_;
+        QHash<QString, QImage>& decoded = DecodedCache();
+        const QString key = scale > 1 ? ScaledKey(path, devicePixels()) : path;
+        const auto hit = decoded.constFind(key);
+        if (hit != decoded.cend()) {
+            showStill(*hit);
+            scale_ = scale;
+            logical_ = scale > 1 ? logical : hit->deviceIndependentSize().toSize();
+            variantPath_ = scale > 1 ? path : QString();
+            applyAutoSize();
+            update();
+            return;
+        }
     }
     showBytes(ReadWhole(path, name), Extension(path), scale);
-    if (!movie_ && !svg_) {
-        decoded.removeIf([](const QHash<QString, QImage>::iterator& it) { return it.value().isDetached(); });
-        decoded.insert(path, still_);
+    if (movie_ || svg_)
+        return;
+    if (scale_ > 1) {
+        // Only the variant scaled to the screen is kept.
+        variantPath_ = path;
+        const QImage variant = still_;
+        fitVariant(variant);
+    } else if (shared) {
+        Remember(path, still_);
     }
 }
 
@@ -170,27 +329,17 @@ void TImage::showBytes(const QByteArray& bytes, const QString& extension, int sc
             showMovie(bytes, gif.firstFrame, gif.delays);
         else
             showStill(gif.firstFrame);
-    } else if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg")) {
-        showStill(zk::DecodeJpeg(bytes));
     } else if (extension == QLatin1String("svg")) {
         auto renderer = std::make_unique<QSvgRenderer>(bytes);
         if (!renderer->isValid())
             throw zk::PictureError(QStringLiteral("Invalid SVG picture"));
         showSvg(std::move(renderer));
     } else {
-        QByteArray data = bytes;
-        QBuffer buffer(&data);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer, extension.toLatin1());
-        // The extension names the format; guessing would load and ask every image plugin.
-        reader.setAutoDetectImageFormat(false);
-        QImage image;
-        if (!reader.read(&image))
-            throw zk::PictureError(reader.errorString());
-        showStill(image);
+        showStill(DecodeStill(bytes, extension));
     }
     scale_ = svg_ ? 1 : scale;
     still_.setDevicePixelRatio(scale_);
+    logical_ = svg_ ? svg_->defaultSize() : still_.deviceIndependentSize().toSize();
     applyAutoSize();
     update();
 }
@@ -226,7 +375,9 @@ void TImage::showSvg(std::unique_ptr<QSvgRenderer> renderer)
 
 void TImage::clearPicture()
 {
-    variantPending_ = false;
+    pending_ = false;
+    logical_ = QSize();
+    variantPath_.clear();
     if (prepared_.valid())
         prepared_ = {};  // waits for a decoding still under way
     movie_.reset();
@@ -241,8 +392,10 @@ void TImage::clearPicture()
 
 void TImage::applyAutoSize()
 {
+    if (!autoSize_)
+        return;
     const QSize size = pictureSize();
-    if (autoSize_ && !size.isEmpty())
+    if (!size.isEmpty())
         resize(size);
 }
 
@@ -284,15 +437,27 @@ void TImage::setCenter(bool on)
     update();
 }
 
-bool TImage::isAnimated() const { return movie_ != nullptr; }
+bool TImage::isAnimated() const
+{
+    decodePending();
+    return movie_ != nullptr;
+}
+
+QList<int> TImage::frameDelays() const
+{
+    decodePending();
+    return delays_;
+}
+
+bool TImage::isDecoded() const { return !still_.isNull() || movie_ || svg_; }
 
 bool TImage::isPlaying() const { return movie_ && movie_->state() == QMovie::Running; }
 
 QSize TImage::pictureSize() const
 {
-    if (svg_)
-        return svg_->defaultSize();
-    return still_.deviceIndependentSize().toSize();
+    if (!logical_.isValid())
+        decodePending();  // an SVG has no header to read its size from
+    return logical_.isValid() ? logical_ : QSize(0, 0);
 }
 
 const QImage& TImage::svgImage() const
@@ -312,6 +477,8 @@ const QImage& TImage::svgImage() const
 
 QImage TImage::currentImage() const
 {
+    decodePending();
+    const_cast<TImage*>(this)->fitVariant();
     if (svg_)
         return svgImage();
     if (movie_) {
@@ -326,6 +493,8 @@ QImage TImage::currentImage() const
 
 void TImage::paintEvent(QPaintEvent*)
 {
+    decodePending();
+    fitVariant();
     QPainter painter(this);
     if (svg_) {
         const QImage& image = svgImage();
@@ -342,6 +511,14 @@ void TImage::paintEvent(QPaintEvent*)
     const QRect target = TargetRect(rect(), size, stretch_, center_);
     if (!transparent_)
         painter.fillRect(target, palette().window());
+    if (frame.isNull() && !variantPath_.isEmpty() && still_.size() == devicePixels() &&
+        still_.devicePixelRatio() == devicePixelRatioF()) {
+        // Made for these device pixels: drawn 1:1 from a whole device pixel, unsmoothed.
+        const QTransform device = painter.deviceTransform();
+        const QPointF at = device.map(QPointF(target.topLeft()));
+        painter.drawImage(device.inverted().map(QPointF(qRound(at.x()), qRound(at.y()))), still_);
+        return;
+    }
     // A picture drawn at another size than its pixels (stretched, or on a scaled screen) is
     // smoothed, never blocky.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -392,9 +569,10 @@ void TImage::resizeEvent(QResizeEvent* event)
 
 void TImage::PrepareVariant()
 {
-    if (!variantPending_ || prepared_.valid())
+    if (!pending_ || prepared_.valid())
         return;
-    for (const QString& name : VariantNames(picture_, devicePixelRatioF())) {
+    const qreal dpr = devicePixelRatioF();
+    for (const QString& name : VariantNames(picture_, dpr)) {
         if (name == picture_)
             return;
         if (!QFile::exists(name))
@@ -403,12 +581,17 @@ void TImage::PrepareVariant()
         if (ext == QLatin1String("gif") || ext == QLatin1String("svg"))
             return;  // animations are set up when shown
         preparedScale_ = name.at(name.lastIndexOf(QLatin1Char('@')) + 1).digitValue();
-        prepared_ = std::async(std::launch::async, [name, ext]() -> QImage {
+        preparedPath_ = name;
+        const QSize device = devicePixels();
+        if (device.isEmpty())
+            return;  // not laid out yet: decoded when shown
+        prepared_ = std::async(std::launch::async, [name, ext, device, dpr]() -> QImage {
             try {
-                const QByteArray bytes = ReadWhole(name, name);
-                if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
-                    return zk::DecodeJpeg(bytes);
-                return QImage::fromData(bytes, ext.toLatin1().constData());
+                QImage image = DecodeStill(ReadWhole(name, name), ext);
+                if (image.size() != device)
+                    image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                image.setDevicePixelRatio(dpr);
+                return image;
             } catch (const zk::PictureError&) {
                 return QImage();  // reported when shown, by the ordinary load
             }
@@ -417,31 +600,10 @@ void TImage::PrepareVariant()
     }
 }
 
-void TImage::showPendingVariant()
-{
-    if (!variantPending_)
-        return;
-    variantPending_ = false;
-    if (prepared_.valid()) {
-        const QImage image = prepared_.get();
-        if (!image.isNull()) {
-            showStill(image);
-            scale_ = preparedScale_;
-            still_.setDevicePixelRatio(scale_);
-            applyAutoSize();
-            update();
-            return;
-        }
-    }
-    showVariant(
-        picture_, [](const QString& n) { return n; },
-        [this](const QString& text) { qWarning("TImage %s: %s", qPrintable(objectName()), qPrintable(text)); });
-}
-
 void TImage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    showPendingVariant();
+    decodePending();
     updatePlaying();
 }
 

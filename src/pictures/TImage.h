@@ -13,8 +13,11 @@ class QSvgRenderer;
 // The picture control of every window: shows a still picture or a looping GIF
 // animation, loaded from a game data file ("Graph\otvet.gif", JPEG via libjpeg)
 // or from the pictures stored in the window designs (":/img/...", set in the .ui).
-// An animation plays only while the control is visible: the window instances made at
-// start-up are never shown and must not spend time on it.
+// An animation plays only while the control is visible, and a design picture is decoded only
+// once it is needed: the window instances made at start-up are never shown and must not
+// spend time or memory on them.
+// On a screen scaled above 1, a still variant ("@2x") is kept scaled to the device pixels it
+// is drawn at, not at its own size, and drawn 1:1.
 class TImage : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString picture READ picture WRITE setPicture)
@@ -39,7 +42,9 @@ public:
 
     // A design picture from the resources (":/img/main_ladder.png"); SVG is rendered at the control's size.
     // It is set from generated ui code inside constructors, so a picture that cannot be
-    // read is a warning and leaves the control as it was instead of throwing.
+    // read is a warning and leaves the control as it was instead of throwing. Only its
+    // header is read here; it is decoded when the control is shown or painted, or its
+    // frames are asked for (a picture damaged past its header is the warning then).
     QString picture() const { return picture_; }
     void setPicture(const QString& resource);
 
@@ -65,10 +70,13 @@ public:
     int variantScale() const { return scale_; }
 
     bool isAnimated() const;
+    // Whether decoded pixels (or an animation, or a vector drawing) are held; false for a
+    // design picture still waiting to be needed.
+    bool isDecoded() const;
     // True while the animation's timer runs (animated, visible, not destroyed).
     bool isPlaying() const;
     // Frame delays in milliseconds of the animation loaded (empty for a still picture).
-    QList<int> frameDelays() const { return delays_; }
+    QList<int> frameDelays() const;
     // The natural size of the picture in logical pixels, whichever variant is shown (0 x 0 when empty).
     QSize pictureSize() const;
     // The current frame as drawn, before stretching or centring (an SVG at the control's size),
@@ -104,7 +112,14 @@ private:
     void showMovie(const QByteArray& gif, const QImage& firstFrame, const QList<int>& delays);
     void showSvg(std::unique_ptr<QSvgRenderer> renderer);
     void clearPicture();
-    void showPendingVariant();
+    // Decodes the design picture waiting (its variant on a scaled screen); const callers
+    // only make the picture they were asked for.
+    void decodePending();
+    void decodePending() const { const_cast<TImage*>(this)->decodePending(); }
+    // The device pixels the picture covers at the current ratio and geometry.
+    QSize devicePixels() const;
+    // Makes the kept variant the size of devicePixels(), from `decoded` or else from its file again.
+    void fitVariant(const QImage& decoded = QImage());
     void applyAutoSize();
     void updatePlaying();
     const QImage& svgImage() const;
@@ -117,9 +132,12 @@ private:
     bool center_ = false;
     bool pressed_ = false;
     int scale_ = 1;
-    bool variantPending_ = false;
+    bool pending_ = false;  // picture_ is set but not decoded
+    QSize logical_;  // the picture's size in logical pixels
+    QString variantPath_;  // the still variant behind still_, when it is kept scaled
     std::future<QImage> prepared_;
     int preparedScale_ = 1;
+    QString preparedPath_;
     QImage still_;
     std::unique_ptr<QSvgRenderer> svg_;
     mutable QImage svgCache_;  // rendered at the control's size, redone after a resize

@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QSize>
 #include <QString>
 
 // Picture decoding on bytes, free of widgets, so the picture control and the fuzz
@@ -25,5 +26,7 @@ GifInfo CheckGif(const QByteArray& bytes);
 // library's msg_code.
 QImage DecodeJpeg(const QByteArray& bytes);
 QString JpegErrorText(int msgCode);
+// The picture's size from its header alone; throws as DecodeJpeg does on a damaged header.
+QSize JpegSize(const QByteArray& bytes);
 
 }  // namespace zk

@@ -45,8 +45,10 @@ bool Allocate(Target* target, int width, int height, bool grey)
 }
 
 // Only plain C data in this frame: a longjmp back into it skips no destructor.
-// Returns 0 on success, else libjpeg's msg_code.
-int Decompress(const unsigned char* data, unsigned long size, Target* target, Session* session)
+// Returns 0 on success, else libjpeg's msg_code. With headerOnly, only the output size is
+// filled in and no pixels are allocated.
+int Decompress(const unsigned char* data, unsigned long size, Target* target, Session* session, bool headerOnly,
+               QSize* outSize)
 {
     ErrorManager* err = &session->err;
     jpeg_decompress_struct& cinfo = session->cinfo;
@@ -67,6 +69,11 @@ int Decompress(const unsigned char* data, unsigned long size, Target* target, Se
     const bool grey = cinfo.jpeg_color_space == JCS_GRAYSCALE;
     cinfo.out_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_calc_output_dimensions(&cinfo);
+    *outSize = QSize(int(cinfo.output_width), int(cinfo.output_height));
+    if (headerOnly) {
+        jpeg_destroy_decompress(&cinfo);
+        return 0;
+    }
     const qint64 bytes = qint64(cinfo.output_width) * cinfo.output_height * cinfo.output_components;
     if (bytes > kMaxPictureBytes || !Allocate(target, int(cinfo.output_width), int(cinfo.output_height), grey))
         ERREXIT1(&cinfo, JERR_OUT_OF_MEMORY, 0);
@@ -86,15 +93,30 @@ int Decompress(const unsigned char* data, unsigned long size, Target* target, Se
 
 QString JpegErrorText(int msgCode) { return QStringLiteral("JPEG error #%1").arg(msgCode); }
 
+namespace {
+QSize Run(const QByteArray& bytes, Target* target, bool headerOnly)
+{
+    Session session{};
+    QSize size;
+    const int code = Decompress(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                static_cast<unsigned long>(bytes.size()), target, &session, headerOnly, &size);
+    if (code != 0)
+        throw PictureError(JpegErrorText(code));
+    return size;
+}
+}  // namespace
+
 QImage DecodeJpeg(const QByteArray& bytes)
 {
     Target target;
-    Session session{};
-    const int code = Decompress(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                                static_cast<unsigned long>(bytes.size()), &target, &session);
-    if (code != 0)
-        throw PictureError(JpegErrorText(code));
+    Run(bytes, &target, false);
     return target.image;
+}
+
+QSize JpegSize(const QByteArray& bytes)
+{
+    Target target;
+    return Run(bytes, &target, true);
 }
 
 }  // namespace zk

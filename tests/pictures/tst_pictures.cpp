@@ -1,9 +1,13 @@
 #include "pictures/TImage.h"
 #include "pictures/decoders.h"
 #include "platform/errorbox.h"
+#include "game/unit1.h"
+#include "game/windows.h"
 #include "core/errors.h"
 #include "support/testsupport.h"
 
+#include <QDialog>
+#include <QImageReader>
 #include <QtTest>
 #include <cstdio>
 
@@ -69,14 +73,7 @@ QByteArray Animation(const QList<int>& delaysCs, bool loopBlock = true)
     return Gif(QSize(6, 4), frames, loopBlock);
 }
 
-QByteArray Jpeg(QImage image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 100);
-    return bytes;
-}
+QByteArray Jpeg(const QImage& image) { return zktest::Encoded(image, "JPG", 100); }
 
 QByteArray Jpeg(QSize size, QRgb colour = kRed)
 {
@@ -111,6 +108,10 @@ private slots:
     void drawing();
     void designPictures_data();
     void designPictures();
+    void designPicturesWaitUntilNeeded_data();
+    void designPicturesWaitUntilNeeded();
+    void windowsNeverShownDecodeNothing_data();
+    void windowsNeverShownDecodeNothing();
     void svgFollowsTheControlSize();
     void clicks_data();
     void clicks();
@@ -396,10 +397,7 @@ void TestPictures::designPictures_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("animated");
 
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImage(4, 3, QImage::Format_ARGB32).save(&buffer, "PNG");
+    const QByteArray png = zktest::Encoded(QImage(4, 3, QImage::Format_ARGB32), "PNG");
     QTest::newRow("png") << "main_arrow.png" << png << QSize(4, 3) << false;
     QTest::newRow("jpeg") << "main_banner.jpg" << Jpeg(QSize(12, 6)) << QSize(12, 6) << false;
     QTest::newRow("animated gif") << "friend.gif" << Animation({150, 20, 25}) << QSize(6, 4) << true;
@@ -429,6 +427,93 @@ void TestPictures::designPictures()
     image.setPicture(":/img/missing.png");
     QCOMPARE(image.picture(), folder.file(file));
     QCOMPARE(image.pictureSize(), size);
+}
+
+void TestPictures::designPicturesWaitUntilNeeded_data()
+{
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<QString>("need");
+
+    for (const char* need : {"show", "paint", "currentImage"}) {
+        for (const char* resource : {":/img/qual_plate.png", ":/img/about_banknotes.jpg", ":/img/friend_juggler.gif",
+                                     ":/img/rules_drawing.svg"})
+            QTest::addRow("%s, %s", resource + 6, need) << resource << need;
+    }
+    QTest::newRow("autoSize reads the header only") << ":/img/about_banknotes.jpg"
+                                                    << "autoSize";
+}
+
+void TestPictures::designPicturesWaitUntilNeeded()
+{
+    QFETCH(QString, resource);
+    QFETCH(QString, need);
+
+    const bool svg = resource.endsWith(QLatin1String(".svg"));
+    TImage image;
+    image.resize(30, 20);
+    image.setAutoSize(need == QLatin1String("autoSize"));
+    image.setPicture(resource);
+    QVERIFY(!image.isDecoded());
+    if (!svg) {  // an SVG has no header: its size is its drawing
+        QCOMPARE(image.pictureSize(), QImageReader(resource).size());
+        QVERIFY(!image.isDecoded());
+    }
+    if (need == QLatin1String("autoSize")) {
+        QCOMPARE(image.size(), QImageReader(resource).size());
+        return;
+    }
+    QImage canvas(30, 20, QImage::Format_RGB32);
+    if (need == QLatin1String("show"))
+        image.show();
+    else if (need == QLatin1String("paint"))
+        image.render(&canvas);
+    else
+        image.currentImage();
+    QVERIFY(image.isDecoded());
+    if (svg)
+        return;
+    // Decoded as it would have been at once: the picture's own pixels.
+    const QImage shown = image.currentImage();
+    QImage own;
+    QFile file(resource);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    if (resource.endsWith(QLatin1String(".jpg")))
+        own = zk::DecodeJpeg(bytes);
+    else if (resource.endsWith(QLatin1String(".gif")))
+        own = zk::CheckGif(bytes).firstFrame;
+    else
+        own = QImage::fromData(bytes, "PNG");
+    QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32), own.convertToFormat(QImage::Format_ARGB32));
+    // The four answer plates share one decoded picture.
+    TImage twin;
+    twin.setPicture(resource);
+    if (!image.isAnimated())
+        QCOMPARE(twin.currentImage().constBits(), shown.constBits());
+}
+
+void TestPictures::windowsNeverShownDecodeNothing_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::newRow("main window") << 1;
+    for (int id = int(zk::FormId::Splash); id <= int(zk::FormId::Authors); ++id)
+        QTest::addRow("TForm%d", id) << id;
+}
+
+// As start-up makes them: only the files of "Graph\" a window loads itself are decoded.
+void TestPictures::windowsNeverShownDecodeNothing()
+{
+    QFETCH(int, form);
+    zktest::MainWindowFixture fx;
+    fx.folder.copyShippedMedia();
+    QWidget* main = fx.create(false);
+    std::unique_ptr<QDialog> window(form == 1 ? nullptr : zk::CreateWindowForShot(zk::FormId(form)));
+    if (form != 1 && !window)
+        QSKIP("the game has no such window");
+    for (TImage* image : (window ? window.get() : main)->findChildren<TImage*>()) {
+        if (!image->picture().isEmpty())
+            QVERIFY2(!image->isDecoded(), qPrintable(image->objectName()));
+    }
 }
 
 void TestPictures::svgFollowsTheControlSize()

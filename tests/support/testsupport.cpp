@@ -11,6 +11,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
 #include <QDataStream>
 #include <QTest>
 #include <QWidget>
@@ -85,6 +87,15 @@ void GameFolder::copyShippedMedia(bool sounds) const
     copyTree(SourceDir() + QStringLiteral("/data/Graph"), dir_.filePath(QStringLiteral("Graph")));
     if (sounds)
         copyTree(SourceDir() + QStringLiteral("/data/music"), dir_.filePath(QStringLiteral("music")));
+}
+
+QByteArray Encoded(const QImage& image, const char* format, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, quality);
+    return bytes;
 }
 
 zk::QuestionRecord MakeQuestion(const QString& text, const QStringList& answers, char correct)

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class QImage;
 class QProcess;
 class QWidget;
 
@@ -39,6 +40,9 @@ private:
     QTemporaryDir dir_;
     QString oldCwd_;
 };
+
+// A picture saved in a format Qt writes ("PNG", "JPG"), for picture files of a test.
+QByteArray Encoded(const QImage& image, const char* format, int quality = -1);
 
 // A PCM WAV file around little-endian samples (8-bit ones unsigned, as the format has them).
 QByteArray PcmWav(int rate, int bits, int channels, const QByteArray& pcm);
