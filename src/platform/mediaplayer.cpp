@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/paths.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <SDL.h>
 #include <dlfcn.h>
@@ -94,13 +95,42 @@ Samples ReadWav(SDL_RWops* rw, const SDL_AudioSpec& device, int& length)
 
 }  // namespace
 
+MediaPlayer::MediaPlayer() = default;
+
 MediaPlayer::~MediaPlayer()
 {
     Close();
-    if (device_ != 0) {
-        Sdl().CloseAudioDevice(device_);
-        Sdl().QuitSubSystem(SDL_INIT_AUDIO);
+    closeDevice();
+    delete idle_;
+}
+
+void MediaPlayer::closeDevice()
+{
+    if (idle_)
+        idle_->stop();
+    if (device_ == 0)
+        return;
+    Sdl().CloseAudioDevice(device_);
+    Sdl().QuitSubSystem(SDL_INIT_AUDIO);
+    device_ = 0;
+}
+
+void MediaPlayer::closeWhenIdle(int queuedMs)
+{
+    if (device_ == 0 || !QCoreApplication::instance())
+        return;
+    if (!idle_) {
+        idle_ = new QTimer(QCoreApplication::instance());
+        idle_->setSingleShot(true);
+        QObject::connect(idle_, &QTimer::timeout, [this] {
+            const Uint32 left = Sdl().GetQueuedAudioSize(device_);
+            if (left > 0)
+                closeWhenIdle(int(left * 1000 / (kRate * kChannels * 2)));
+            else
+                closeDevice();
+        });
     }
+    idle_->start(queuedMs + idleCloseMs_);
 }
 
 void MediaPlayer::openDevice()
@@ -159,24 +189,29 @@ void MediaPlayer::Play(const QString& gameName)
         ThrowSdlError();
     open_ = true;
     ++plays_;
+    closeWhenIdle(int(qint64(length) * 1000 / (kRate * kChannels * 2)));
 }
 
 void MediaPlayer::Stop()
 {
     if (!open_)
         throw MediaError(QStringLiteral("No MCI device open"));
-    Sdl().ClearQueuedAudio(device_);
+    if (device_ != 0)
+        Sdl().ClearQueuedAudio(device_);
+    closeWhenIdle(0);
 }
 
 void MediaPlayer::Close()
 {
     if (!open_)
         return;
-    Sdl().ClearQueuedAudio(device_);
+    if (device_ != 0)
+        Sdl().ClearQueuedAudio(device_);
     open_ = false;
+    closeWhenIdle(0);
 }
 
-bool MediaPlayer::isPlaying() const { return open_ && Sdl().GetQueuedAudioSize(device_) > 0; }
+bool MediaPlayer::isPlaying() const { return open_ && device_ != 0 && Sdl().GetQueuedAudioSize(device_) > 0; }
 
 MediaPlayer& Player()
 {

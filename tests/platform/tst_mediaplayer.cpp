@@ -64,6 +64,8 @@ private slots:
     void openFailures();
     void stop_data();
     void stop();
+    void theDeviceClosesWhenIdle_data();
+    void theDeviceClosesWhenIdle();
     void signalsStillEndTheProgram();
 
 private:
@@ -275,6 +277,37 @@ void TestMediaPlayer::stop()
         QVERIFY(player.isOpen());
         player.Stop();
     }
+}
+
+void TestMediaPlayer::theDeviceClosesWhenIdle_data()
+{
+    QTest::addColumn<bool>("stopped");
+    QTest::addColumn<int>("silentFor");  // ms from the start until the queue is dry
+    QTest::newRow("played to its end") << false << 400;
+    QTest::newRow("stopped") << true << 0;
+}
+
+void TestMediaPlayer::theDeviceClosesWhenIdle()
+{
+    QFETCH(bool, stopped);
+    QFETCH(int, silentFor);
+    constexpr int kLinger = 600;
+    MediaPlayer player;
+    player.setIdleCloseMs(kLinger);
+    QElapsedTimer clock;
+    clock.start();
+    player.Play(QStringLiteral("music\\short.wav"));
+    if (stopped)
+        player.Stop();
+    QTRY_VERIFY_WITH_TIMEOUT(!player.deviceIsOpen(), 5000);
+    QVERIFY2(clock.elapsed() >= (silentFor + kLinger) * 9 / 10, qPrintable(QString::number(clock.elapsed())));
+    // The cue is still the open one: stopping it is no error, and the next cue opens the device again.
+    QVERIFY(player.isOpen());
+    QVERIFY(!player.isPlaying());
+    player.Stop();
+    player.Play(QStringLiteral("music\\short.wav"));
+    QVERIFY(player.isPlaying());
+    QCOMPARE(player.deviceOpens(), 2);
 }
 
 void TestMediaPlayer::signalsStillEndTheProgram()
