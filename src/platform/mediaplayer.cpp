@@ -15,13 +15,14 @@ namespace zk {
 
 namespace {
 
-// SDL2 is loaded when the first cue plays, not with the program: Debian's SDL2 brings
-// PulseAudio, libsndfile and its codecs at load time, 3 MB that a game with sound switched
-// off never needs. The names below are SDL's own functions, called through this table.
+// SDL2 is loaded when a cue plays, not with the program: Debian's SDL2 brings PulseAudio,
+// libsndfile and its codecs at load time, 3 MB that a game with sound switched off never needs.
+// It is unloaded again with the device, when the cues have gone quiet. The names below are
+// SDL's own functions, called through this table.
 struct SdlFunctions {
     // clang-format off
 #define ZK_SDL_FUNCTIONS(X) \
-    X(GetError) X(Error) X(SetHint) X(InitSubSystem) X(QuitSubSystem) \
+    X(GetError) X(Error) X(SetHint) X(InitSubSystem) X(QuitSubSystem) X(Quit) \
     X(RWFromFile) X(RWclose) X(LoadWAV_RW) X(BuildAudioCVT) X(ConvertAudio) X(malloc) X(free) \
     X(OpenAudioDevice) X(CloseAudioDevice) X(PauseAudioDevice) X(LockAudioDevice) X(UnlockAudioDevice) \
     X(ClearQueuedAudio) X(QueueAudio) X(GetQueuedAudioSize)
@@ -31,25 +32,58 @@ struct SdlFunctions {
 #undef ZK_SDL_POINTER
 };
 
+// Every load of SDL takes one of the process's thread-local keys (1024 in all) and SDL never
+// gives it back, so after this many unloads it stays for the rest of the run.
+constexpr int kMaxUnloads = 100;
+
+struct SdlLibrary {
+    void* handle = nullptr;
+    SdlFunctions functions;
+    int unloads = 0;
+};
+
+SdlLibrary& Library()
+{
+    static SdlLibrary library;
+    return library;
+}
+
 const SdlFunctions& Sdl()
 {
-    static SdlFunctions sdl;
-    static bool loaded = false;
-    if (loaded)
-        return sdl;
-    void* library = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
-    if (!library)
+    SdlLibrary& library = Library();
+    if (library.handle)
+        return library.functions;
+    void* handle = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (!handle)
         throw MediaError(QString::fromLocal8Bit(dlerror()));
     SdlFunctions found;
-#define ZK_SDL_FIND(name)                                                                 \
-    found.name = reinterpret_cast<decltype(&::SDL_##name)>(dlsym(library, "SDL_" #name)); \
-    if (!found.name)                                                                      \
-        throw MediaError(QString::fromLocal8Bit(dlerror()));
+    QString missing;
+#define ZK_SDL_FIND(name)                                                                \
+    found.name = reinterpret_cast<decltype(&::SDL_##name)>(dlsym(handle, "SDL_" #name)); \
+    if (!found.name && missing.isEmpty())                                                \
+        missing = QString::fromLocal8Bit(dlerror());
     ZK_SDL_FUNCTIONS(ZK_SDL_FIND)
 #undef ZK_SDL_FIND
-    sdl = found;
-    loaded = true;  // stays loaded: the device thread and SDL's state live in it
-    return sdl;
+    if (!missing.isEmpty()) {
+        dlclose(handle);
+        throw MediaError(missing);
+    }
+    library.functions = found;
+    library.handle = handle;
+    return library.functions;
+}
+
+// Gives SDL back with the libraries it brought, except libpulse and what it holds: libpulse is
+// marked never to be unloaded.
+void UnloadSdl()
+{
+    SdlLibrary& library = Library();
+    if (!library.handle || library.unloads >= kMaxUnloads)
+        return;
+    library.functions.Quit();
+    dlclose(library.handle);
+    library.handle = nullptr;
+    ++library.unloads;
 }
 
 [[noreturn]] void ThrowSdlError() { throw MediaError(QString::fromUtf8(Sdl().GetError())); }
@@ -113,6 +147,7 @@ void MediaPlayer::closeDevice()
     Sdl().CloseAudioDevice(device_);
     Sdl().QuitSubSystem(SDL_INIT_AUDIO);
     device_ = 0;
+    UnloadSdl();
 }
 
 void MediaPlayer::closeWhenIdle(int queuedMs)

@@ -9,9 +9,10 @@ namespace zk {
 
 // The one player of the game's sound cues: one channel, a new cue cuts the old one off,
 // playback runs on its own. The audio device is opened only when the first cue plays,
-// so a game with sound switched off never touches it, and closed again once no cue has sounded
-// for a while: an open device keeps SDL's audio thread waking the processor (and, on a desktop,
-// a sound server stream open) through every silent minute at the main window.
+// so a game with sound switched off never touches it, and closed again, with SDL unloaded, once
+// no cue has sounded for a while: an open device keeps SDL's audio thread waking the processor
+// (and, on a desktop, a sound server stream open) through every silent minute at the main
+// window, and SDL with its libraries holds 2 MB.
 class MediaPlayer {
 public:
     // The device plays what the cues are recorded in; other WAV files are converted to it.

@@ -5,6 +5,7 @@
 #include <QtEndian>
 #include <QtTest>
 #include <csignal>
+#include <dlfcn.h>
 
 using zk::MediaPlayer;
 
@@ -301,6 +302,10 @@ void TestMediaPlayer::theDeviceClosesWhenIdle()
         player.Stop();
     QTRY_VERIFY_WITH_TIMEOUT(!player.deviceIsOpen(), 5000);
     QVERIFY2(clock.elapsed() >= (silentFor + kLinger) * 9 / 10, qPrintable(QString::number(clock.elapsed())));
+    void* sdl = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_NOLOAD);
+    if (sdl)
+        dlclose(sdl);
+    QVERIFY2(!sdl, "SDL is unloaded with the device");
     // The cue is still the open one: stopping it is no error, and the next cue opens the device again.
     QVERIFY(player.isOpen());
     QVERIFY(!player.isPlaying());
