@@ -122,7 +122,7 @@ private:
     void fitVariant(const QImage& decoded = QImage());
     void applyAutoSize();
     void updatePlaying();
-    const QImage& svgImage() const;
+    QImage svgImage() const;
 
     QString fileName_;
     QString picture_;
@@ -140,7 +140,6 @@ private:
     QString preparedPath_;
     QImage still_;
     std::unique_ptr<QSvgRenderer> svg_;
-    mutable QImage svgCache_;  // rendered at the control's size, redone after a resize
     QByteArray movieData_;
     std::unique_ptr<QBuffer> movieDevice_;
     std::unique_ptr<QMovie> movie_;
