@@ -7,6 +7,7 @@
 #include <QFile>
 #include <SDL.h>
 #include <dlfcn.h>
+#include <malloc.h>
 
 #include <cstring>
 #include <memory>
@@ -84,6 +85,7 @@ void UnloadSdl()
     dlclose(library.handle);
     library.handle = nullptr;
     ++library.unloads;
+    malloc_trim(0);  // what SDL and the sound server's client freed, back to the system
 }
 
 [[noreturn]] void ThrowSdlError() { throw MediaError(QString::fromUtf8(Sdl().GetError())); }
