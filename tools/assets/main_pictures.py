@@ -450,13 +450,10 @@ BUBBLE_W, BUBBLE_H = 406, 294
 MEMO = (105, 25, 105 + 287, 25 + 257)  # the host's text box lies here
 
 
-def bubble():
-    img = canvas(BUBBLE_W, BUBBLE_H, (0, 0, 0, 0), "RGBA")
-    m = Image.new("L", img.size, 0)
-    d = ImageDraw.Draw(m)
-    body = (95, 14, 403, 292)
-    d.rounded_rectangle([v * S for v in body], radius=26 * S, fill=255)
-    # the pointer: a curved tail from the body's left edge towards the host
+def bubble_svg():
+    """The speech bubble as a vector picture: drawn from its shapes at every size, it keeps no
+    pixels in memory. An aqua body with a curved pointer towards the host, and a pale rim one
+    pixel wide around both (a stroke of 2 under the fill)."""
     tail = []
     for i in range(21):
         t = i / 20
@@ -464,13 +461,17 @@ def bubble():
     for i in range(21):
         t = i / 20
         tail.append((3 + 97 * t, 112 + 48 * t * t))
-    d.polygon(sc(tail), fill=255)
-    # a white rim: the whole shape grown a little, with the aqua shape on top
-    rim = m.filter(ImageFilter.MaxFilter(2 * S + 1))
-    out = Image.new("RGBA", img.size, (0, 0, 0, 0))
-    out.paste(Image.new("RGBA", img.size, (200, 255, 255, 255)), (0, 0), rim)
-    out.paste(Image.new("RGBA", img.size, AQUA + (255,)), (0, 0), m)
-    return down_rgba(out)
+    points = " ".join("%.2f,%.2f" % p for p in tail)
+    x0, y0, x1, y1 = 95, 14, 403, 292
+    shapes = ('<rect x="%d" y="%d" width="%d" height="%d" rx="26" ry="26"/>'
+              '<polygon points="%s"/>' % (x0, y0, x1 - x0, y1 - y0, points))
+    rim = "#%02x%02x%02x" % (200, 255, 255)
+    fill = "#%02x%02x%02x" % AQUA
+    return ('<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" '
+            'width="%d" height="%d" viewBox="0 0 %d %d">\n'
+            '<g fill="%s" stroke="%s" stroke-width="2" stroke-linejoin="round">%s</g>\n'
+            '<g fill="%s">%s</g>\n</svg>\n'
+            % (BUBBLE_W, BUBBLE_H, BUBBLE_W, BUBBLE_H, rim, rim, shapes, fill, shapes))
 
 
 # ---------------------------------------------------------------- title artwork
@@ -743,14 +744,15 @@ def main():
     save_png(ladder(), images("main_ladder.png"))
     save_png(arrow(), images("main_arrow.png"))
     save_png(heading(), images("main_heading.png"))
-    save_png(bubble(), images("main_bubble.png"))
     banner().save(images("main_banner.jpg"), format="JPEG", quality=90,
                   progressive=False, optimize=False, subsampling="4:2:0")
     save_png(splash_title(), images("splash_title.png"))
     if K > 1:
-        return  # the host is a vector picture, sharp at every size
+        return  # the host and the bubble are vector pictures, sharp at every size
     with open(images("main_host.svg"), "w", encoding="utf-8", newline="\n") as f:
         f.write(HOST_SVG)
+    with open(images("main_bubble.svg"), "w", encoding="utf-8", newline="\n") as f:
+        f.write(bubble_svg())
 
 
 if __name__ == "__main__":
