@@ -41,6 +41,19 @@ QByteArray ReadWhole(const QString& path, const QString& gameName)
     return bytes;
 }
 
+// Hands `use` a reader of the bytes in the format the extension names: guessing would load
+// and ask every image plugin.
+template <typename Use>
+auto WithReader(const QByteArray& bytes, const QString& extension, Use use)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, extension.toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return use(reader);
+}
+
 // Decodes a still picture; an animated GIF gives its first frame.
 QImage DecodeStill(const QByteArray& bytes, const QString& extension)
 {
@@ -48,16 +61,12 @@ QImage DecodeStill(const QByteArray& bytes, const QString& extension)
         return zk::CheckGif(bytes).firstFrame;
     if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg"))
         return zk::DecodeJpeg(bytes);
-    QByteArray data = bytes;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, extension.toLatin1());
-    // The extension names the format; guessing would load and ask every image plugin.
-    reader.setAutoDetectImageFormat(false);
-    QImage image;
-    if (!reader.read(&image))
-        throw zk::PictureError(reader.errorString());
-    return image;
+    return WithReader(bytes, extension, [](QImageReader& reader) {
+        QImage image;
+        if (!reader.read(&image))
+            throw zk::PictureError(reader.errorString());
+        return image;
+    });
 }
 
 // The size a design picture will have, from its header where the format has one (not SVG:
@@ -74,12 +83,7 @@ QSize HeaderSize(const QString& path, const QString& extension)
     const QByteArray bytes = ReadWhole(path, path);
     if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg"))
         return zk::JpegSize(bytes);
-    QByteArray data = bytes;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, extension.toLatin1());
-    reader.setAutoDetectImageFormat(false);
-    const QSize size = reader.size();
+    const QSize size = WithReader(bytes, extension, [](QImageReader& reader) { return reader.size(); });
     return size.isValid() ? size : DecodeStill(bytes, extension).size();
 }
 
